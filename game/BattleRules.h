@@ -1,0 +1,69 @@
+// The battle for one base: hit points, blows and every ending, with no window of its own.
+#pragma once
+
+#include <string>
+
+#include "PlayVariables.h"
+#include "Random.h"
+
+namespace pennantry {
+
+struct BattleLabels {
+    std::string MonsterHp;
+    std::string HumanHp;
+    std::string BattleMessage;
+    bool operator==(const BattleLabels&) const = default;
+};
+
+// What the battle asks of the dialog that shows it.
+class BattleView {
+public:
+    virtual ~BattleView() = default;
+    // Copy the three texts into the dialog's labels.
+    virtual void RefreshBattle(const BattleLabels& labels) = 0;
+    // Set once, as the dialog opens.
+    virtual void EnableReturnToBase(bool enabled) = 0;
+    // A modal OK box over the battle dialog, bearing the application's name.
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+// Built by the game for one battle and shown by a view; the view calls OnInitDialog once, then
+// a handler per click, and closes the dialog as soon as Ended() is true. The outcome is left in
+// the play variables. Handlers do nothing once the battle has ended.
+class BattleRules {
+public:
+    BattleRules(PlayVariables& play, Random& random, Clock& clock);
+
+    void OnInitDialog(BattleView& view);
+    void OnAttack(BattleView& view);
+    void OnSurrenderBase(BattleView& view);
+    // The close box. The platform's cancel (Escape) does the same: left unhandled, it would
+    // hand the base to the runner with no fight.
+    void OnClose(BattleView& view);
+    void OnCancel(BattleView& view) { OnClose(view); }
+    // Ignored while the button is disabled.
+    void OnReturnToBase(BattleView& view);
+
+    bool Ended() const { return ended_; }
+    bool ReturnToBaseEnabled() const { return returnEnabled_; }
+    // The labels as the dialog last showed them.
+    const BattleLabels& Shown() const { return shown_; }
+
+    std::string MonsterHp;
+    std::string HumanHp;
+    std::string BattleMessage;
+
+private:
+    void Refresh(BattleView& view);
+    void GiveUp(BattleView& view);
+    void OnOK();
+
+    PlayVariables& play_;
+    Random& random_;
+    Clock& clock_;
+    BattleLabels shown_;
+    bool returnEnabled_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace pennantry

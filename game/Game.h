@@ -1,0 +1,84 @@
+// One game of Pennantry: its state and every operation that reads and writes it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "PlayVariables.h"
+#include "Random.h"
+#include "SavedGameStore.h"
+#include "Scoreboard.h"
+#include "WindowOps.h"
+
+namespace pennantry {
+
+// The message start-up shows when the saved game can be neither read nor created.
+inline constexpr const char* StoreFailureText = "Sorry - you need administrator privileges to run Pennantry.";
+// The system-menu command that opens the About box.
+inline constexpr unsigned AboutCommand = 16;
+
+// Lives as long as the main window. Everything it shows goes through the WindowOps it is
+// given; everything outside (the generator, the clock, the store, the play variables) is
+// handed in and must outlive it.
+class Game {
+public:
+    Game(WindowOps& view, Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play);
+
+    // The main window's start-up, once its controls exist and before it is first shown: seed,
+    // open the store, the About box, then the saved game or a new one. False when the store
+    // could not be opened; the message has been shown and the window closed.
+    bool StartUp();
+
+    // Handlers of the main window.
+    void OnPitch();
+    void OnReadyToSwing();
+    void OnSaveAndExit();
+    void OnClose();
+    void OnCancel();
+    void OnHelpAbout();
+    // True when the command was the About item (any of its low-bit variants).
+    bool OnSysCommand(unsigned id);
+
+    void ResolvePitch();
+    void RecordOut();
+    Answer AnnounceGameOver();
+    void NewGame();
+    void AdvanceRunners();
+    void ClearBases();
+    void ScoreRun();
+    int DrawMonsterSkill();
+    void RunBattle();
+    void AttemptDouble();
+    void AttemptTriple();
+    void AttemptHomeRun();
+    void SettleStoppedRunner();
+
+    void LoadSavedGame();
+    void SaveGame();
+    void EraseSavedGame();
+
+    Scoreboard Board;
+    std::uint8_t RunnerOnFirst = 0;
+    std::uint8_t RunnerOnSecond = 0;
+    std::uint8_t RunnerOnThird = 0;
+
+private:
+    int Draw(int n);
+    void UpdateData();
+    void Announce(const std::string& text);
+    void SetBase(int base, std::uint8_t occupied);
+    void EndPitch();
+    // One extra-base attempt; false when the running stopped there (or the game ended in it).
+    bool Attempt(void (Game::*announceAndFight)());
+    void Hit(int pitchRoll);
+
+    WindowOps& view_;
+    Random& random_;
+    Clock& clock_;
+    SavedGameStore& store_;
+    PlayVariables& play_;
+    // Set when a game ends inside a play; the rest of that play then does nothing more.
+    bool gameEndedInPlay_ = false;
+};
+
+}  // namespace pennantry

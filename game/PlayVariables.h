@@ -1,0 +1,23 @@
+// The six variables that carry one play between the game and its dialogs.
+#pragma once
+
+#include <cctype>
+#include <cstdint>
+
+namespace pennantry {
+
+// One instance lives as long as the program (the entry point owns it); none of it is saved.
+// SkillChoice and HumansWonBattle deliberately outlive a new game.
+struct PlayVariables {
+    char BattingSide = 'M';
+    std::int32_t BasesAdvanced = 0;
+    std::uint8_t AdvanceStopped = 0;
+    std::uint8_t RunnerOut = 0;
+    std::uint8_t HumansWonBattle = 0;
+    std::int32_t SkillChoice = 0;
+
+    // Every reader compares the side through tolower: the load writes 'h'/'m', the buttons 'H'/'M'.
+    bool HumansBat() const { return std::tolower(static_cast<unsigned char>(BattingSide)) == 'h'; }
+};
+
+}  // namespace pennantry

@@ -1,0 +1,21 @@
+// Numbers in the game state live as text; these are the only ways to read and write them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pennantry {
+
+// Reads like atoi: leading white space, an optional sign, then digits; anything else ends the
+// number, and text that does not begin with one reads as 0. Values beyond the 32-bit range
+// read as the nearest bound, so a hand-edited field can never overflow what is built from it.
+std::int32_t ReadNumber(std::string_view text);
+
+// Decimal text of a value, clamped to the 32-bit range so that it always reads back the same.
+std::string WriteNumber(std::int64_t value);
+
+// Adds one to the number a field holds; a field at the upper bound stays there.
+void RaiseByOne(std::string& field);
+
+}  // namespace pennantry
