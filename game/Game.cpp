@@ -1,1 +1,547 @@
-// being written
+// The game's operations: the pitch, outs and innings, runners, runs, upgrades, battles and the
+// saved game, each reaching the screen only through the window operations.
+#include "Game.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string_view>
+
+#include "BattleRules.h"
+#include "SkillUpgradeRules.h"
+#include "Text.h"
+
+namespace pennantry {
+namespace {
+
+using Field = std::string Scoreboard::*;
+
+// Indexed by skill: Run, Hit, Pitch, Catch.
+constexpr std::array<Field, 4> HumanLevels{&Scoreboard::HumanRunLevel, &Scoreboard::HumanHitLevel,
+                                           &Scoreboard::HumanPitchLevel, &Scoreboard::HumanCatchLevel};
+constexpr std::array<Field, 4> MonsterLevels{&Scoreboard::MonsterRunLevel, &Scoreboard::MonsterHitLevel,
+                                             &Scoreboard::MonsterPitchLevel, &Scoreboard::MonsterCatchLevel};
+constexpr std::array<const char*, 4> MonsterUpgradeLines{
+    "ANNOUNCER: The Monsters chose to upgrade their Run Level!",
+    "ANNOUNCER: The Monsters chose to upgrade their Hit Level!",
+    "ANNOUNCER: The Monsters chose to upgrade their Pitch Level!",
+    "ANNOUNCER: The Monsters chose to upgrade their Catch Level!",
+};
+
+// Where the runners stand after a play: for each state before it (first, second, third base)
+// and each count of bases the batter takes (1, 2, 3, 4 or more), the state after and the runs.
+struct Move {
+    const char* After;
+    int Runs;
+};
+struct MoveRow {
+    const char* Before;
+    std::array<Move, 4> Cells;
+};
+constexpr std::array<MoveRow, 8> MovementTable{{
+    {"000", {{{"100", 0}, {"010", 0}, {"001", 0}, {"000", 1}}}},
+    {"100", {{{"110", 0}, {"011", 0}, {"001", 1}, {"000", 2}}}},
+    {"010", {{{"110", 0}, {"011", 0}, {"001", 1}, {"000", 2}}}},
+    {"001", {{{"101", 0}, {"011", 0}, {"001", 1}, {"000", 2}}}},
+    {"110", {{{"111", 0}, {"011", 1}, {"001", 2}, {"000", 3}}}},
+    {"101", {{{"111", 0}, {"011", 1}, {"001", 2}, {"000", 3}}}},
+    {"011", {{{"111", 0}, {"010", 2}, {"001", 2}, {"000", 3}}}},
+    {"111", {{{"111", 1}, {"011", 2}, {"001", 3}, {"000", 4}}}},
+}};
+
+// The saved game's names, in the orders its operations use them.
+constexpr std::array<std::string_view, 13> LoadOrder{"BA", "HC", "HP", "HR", "HH", "MC", "MP",
+                                                     "MR", "MH", "MRS", "HRS", "IN", "IP"};
+constexpr std::array<std::string_view, 14> SaveOrder{"HC", "MC", "HP", "MP", "HH", "MH", "HR",
+                                                     "MR", "HRS", "MRS", "IN", "IP", "OU", "ST"};
+constexpr std::array<std::string_view, 18> EraseOrder{"BA", "B1", "B2", "B3", "HC", "HP", "HH", "HR", "HRS",
+                                                      "MC", "MP", "MH", "MR", "MRS", "IN", "IP", "OU", "ST"};
+
+// A saved value holds at most this many characters; a longer one cannot be read.
+constexpr std::size_t SavedValueLimit = 99;
+
+const ScoreboardField& FieldSavedAs(std::string_view name)
+{
+    return *std::find_if(ScoreboardFields.begin(), ScoreboardFields.end(),
+                         [name](const ScoreboardField& f) { return name == f.SavedName; });
+}
+
+// What a field holds when a new game begins; an unreadable saved value falls back to it.
+std::string NewGameText(std::string_view savedName)
+{
+    if (savedName == "IP")
+        return "T";
+    if (savedName == "IN" || (savedName.size() == 2 && (savedName[0] == 'H' || savedName[0] == 'M')))
+        return "1";
+    return "0";
+}
+
+// A skill level L shifts a threshold by (L - 1) * 5 points; wide enough for any level.
+std::int64_t Shift(const std::string& level) { return (std::int64_t{ReadNumber(level)} - 1) * 5; }
+
+// Balls, strikes and outs below zero can only come from a hand-edited save; they count as none.
+std::int64_t Count(const std::string& field) { return std::max<std::int64_t>(ReadNumber(field), 0); }
+
+const char* OrdinalSuffix(const std::string& inning)
+{
+    if (inning.empty())
+        return "th";
+    switch (inning.back()) {
+    case '1': return "st";
+    case '2': return "nd";
+    case '3': return "rd";
+    default: return "th";
+    }
+}
+
+}  // namespace
+
+Game::Game(WindowOps& view, Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
+    : view_(view), random_(random), clock_(clock), store_(store), play_(play)
+{
+}
+
+bool Game::StartUp()
+{
+    random_.Seed(static_cast<std::uint32_t>(clock_.Now()));
+    if (!store_.Open()) {
+        view_.ShowMessage(StoreFailureText, "");
+        view_.CloseWindow();
+        return false;
+    }
+    view_.RunAboutDialog();
+    LoadSavedGame();
+    return true;
+}
+
+void Game::OnPitch()
+{
+    play_.BattingSide = 'M';
+    ResolvePitch();
+}
+
+void Game::OnReadyToSwing()
+{
+    play_.BattingSide = 'H';
+    ResolvePitch();
+}
+
+void Game::OnSaveAndExit()
+{
+    SaveGame();
+    view_.CloseWindow();
+}
+
+void Game::OnClose() { OnSaveAndExit(); }
+
+void Game::OnCancel() { view_.CloseWindow(); }
+
+void Game::OnHelpAbout() { view_.RunAboutDialog(); }
+
+bool Game::OnSysCommand(unsigned id)
+{
+    if ((id & 0xFFF0u) != AboutCommand)
+        return false;
+    view_.RunAboutDialog();
+    return true;
+}
+
+int Game::Draw(int n) { return pennantry::Draw(random_, n); }
+
+void Game::UpdateData() { view_.RefreshLabels(Board); }
+
+void Game::Announce(const std::string& text) { view_.ShowMessage(text, ""); }
+
+void Game::SetBase(int base, std::uint8_t occupied)
+{
+    std::array<std::uint8_t*, 3> flags{&RunnerOnFirst, &RunnerOnSecond, &RunnerOnThird};
+    *flags[static_cast<std::size_t>(base - 1)] = occupied;
+    view_.SetBasePicture(base, occupied != 0);
+}
+
+void Game::ResolvePitch()
+{
+    gameEndedInPlay_ = false;
+    const bool humans = play_.HumansBat();
+    const Scoreboard& b = Board;
+
+    const int pitchRoll = Draw(100);
+    view_.ShowBall(true);
+    UpdateData();
+
+    const std::int64_t pitchEdge = Shift(humans ? b.MonsterPitchLevel : b.HumanPitchLevel);
+    const std::int64_t hitEdge = Shift(humans ? b.HumanHitLevel : b.MonsterHitLevel);
+
+    if (pitchRoll < pitchEdge + 45 - hitEdge) {
+        std::int64_t count = Count(Board.Strikes) + 1;
+        if (count > 2)
+            count = 0;
+        Announce(std::string("UMPIRE: Stee-rike ") + (count == 1 ? "One!" : count == 2 ? "Two!" : "Three! Yer Out!"));
+        if (count == 0) {
+            RecordOut();
+            Board.Balls = "0";
+            Board.Strikes = "0";
+        }
+        Board.Strikes = WriteNumber(count);
+        UpdateData();
+    } else if (pitchRoll < 60 - hitEdge) {
+        std::string text = "UMPIRE: Ball ";
+        std::int64_t count = Count(Board.Balls) + 1;
+        if (count > 3)
+            count = 0;
+        if (count > 0) {
+            static constexpr std::array<const char*, 3> Words{"One!", "Two!", "Three!"};
+            text += Words[static_cast<std::size_t>(count - 1)];
+            Board.Balls = WriteNumber(count);
+        } else {
+            text += "Four!";
+            text += "\nANNOUNCER: A Walk for the ";
+            text += humans ? "Humans!" : "Monsters!";
+            // The walk moves the runners as a single does, so a forced run is announced first.
+            play_.BasesAdvanced += 1;
+            AdvanceRunners();
+            Board.Strikes = "0";
+            Board.Balls = "0";
+            play_.BasesAdvanced = 0;
+        }
+        Announce(text);
+    } else {
+        const int catchRoll = Draw(100);
+        const std::int64_t catchEdge = Shift(humans ? b.MonsterCatchLevel : b.HumanCatchLevel);
+        if (catchRoll < catchEdge + 25) {
+            Announce(std::string("ANNOUNCER: The ") + (humans ? "Human" : "Monster") +
+                     " swings and hits the ball!\nANNOUNCER: The " + (humans ? "Monster" : "Human") +
+                     " caught the ball!");
+            Board.Strikes = "0";
+            Board.Balls = "0";
+            RecordOut();
+            UpdateData();
+        } else {
+            Hit(pitchRoll);
+        }
+    }
+    EndPitch();
+}
+
+void Game::Hit(int pitchRoll)
+{
+    const bool humans = play_.HumansBat();
+    Announce(std::string("ANNOUNCER: The ") + (humans ? "human" : "monster") + " swings, hits, and runs to the base!");
+    play_.BasesAdvanced = 1;
+    play_.AdvanceStopped = 0;
+    const std::int64_t runEdge = Shift(humans ? Board.HumanRunLevel : Board.MonsterRunLevel);
+
+    RunBattle();
+    if (gameEndedInPlay_)
+        return;
+
+    // The same roll that put the ball in play decides how far the batter tries to run.
+    const std::int64_t roll = pitchRoll;
+    if (play_.AdvanceStopped == 0 && 70 - runEdge <= roll && roll < 85 - runEdge) {
+        if (!Attempt(&Game::AttemptDouble))
+            return;
+    }
+    UpdateData();
+    if (play_.AdvanceStopped == 0 && 85 - runEdge <= roll && roll < 95 - runEdge) {
+        if (!Attempt(&Game::AttemptDouble) || !Attempt(&Game::AttemptTriple))
+            return;
+    }
+    UpdateData();
+    if (play_.AdvanceStopped == 0 && roll >= 95 - runEdge) {
+        if (!Attempt(&Game::AttemptDouble) || !Attempt(&Game::AttemptTriple) || !Attempt(&Game::AttemptHomeRun))
+            return;
+    }
+    if (play_.RunnerOut == 0)
+        AdvanceRunners();
+}
+
+bool Game::Attempt(void (Game::*announceAndFight)())
+{
+    play_.BasesAdvanced += 1;
+    (this->*announceAndFight)();
+    if (gameEndedInPlay_)
+        return false;
+    if (play_.AdvanceStopped == 0)
+        return true;
+
+    // Stopped: the batter ends on the base he held before this attempt.
+    play_.BasesAdvanced -= 1;
+    AdvanceRunners();
+    if (play_.RunnerOut != 0)
+        SetBase(play_.BasesAdvanced, 0);
+    return false;
+}
+
+void Game::EndPitch()
+{
+    play_.BasesAdvanced = 0;
+    play_.AdvanceStopped = 1;
+    play_.RunnerOut = 0;
+    view_.ShowBall(false);
+    UpdateData();
+}
+
+void Game::RecordOut()
+{
+    const std::int64_t outs = Count(Board.Outs) + 1;
+    Board.Outs = WriteNumber(outs);
+    if (outs < 3) {
+        UpdateData();
+        return;
+    }
+
+    std::int64_t inning = ReadNumber(Board.Inning);
+    Board.Outs = "0";
+    std::string text;
+    bool humansUp;
+    if (Board.InningHalf == "T") {
+        Board.InningHalf = "B";
+        text = "ANNOUNCER: Another Out! Bottom of the ";
+        view_.EnablePlayButton(PlayButton::Swing, true);
+        view_.EnablePlayButton(PlayButton::Pitch, false);
+        humansUp = true;
+    } else {
+        Board.InningHalf = "T";
+        inning = std::min<std::int64_t>(inning + 1, std::numeric_limits<std::int32_t>::max());
+        Board.Inning = WriteNumber(inning);
+        text = "ANNOUNCER: Another Out! Top of the ";
+        view_.EnablePlayButton(PlayButton::Swing, false);
+        view_.EnablePlayButton(PlayButton::Pitch, true);
+        humansUp = false;
+    }
+
+    // Scores are compared as numbers, so "05" and "5" are a tie.
+    if (inning >= 10 && ReadNumber(Board.MonstersScore) != ReadNumber(Board.HumansScore)) {
+        gameEndedInPlay_ = true;
+        if (AnnounceGameOver() == Answer::Yes) {
+            NewGame();
+            return;
+        }
+        view_.RunAboutDialog();
+        view_.CloseWindow();
+        UpdateData();
+        return;
+    }
+
+    text += WriteNumber(inning) + OrdinalSuffix(Board.Inning) + ", " + (humansUp ? "Humans" : "Monsters") +
+            " Up To Bat!";
+    Announce(text);
+    ClearBases();
+    UpdateData();
+}
+
+Answer Game::AnnounceGameOver()
+{
+    const bool monstersLead = ReadNumber(Board.MonstersScore) > ReadNumber(Board.HumansScore);
+    std::string text = "ANNOUNCER: GAME OVER: The ";
+    text += monstersLead ? "Monsters" : "Humans";
+    text += " are the winners, ";
+    text += monstersLead ? Board.MonstersScore + " to " + Board.HumansScore
+                         : Board.HumansScore + " to " + Board.MonstersScore;
+    text += "!!!";
+    Announce(text);
+    EraseSavedGame();
+    return view_.AskYesNo("Play Again?");
+}
+
+void Game::NewGame()
+{
+    SkillUpgradeRules choice(play_);
+    view_.RunSkillDialog(choice);
+
+    Board.Balls = "0";
+    Board.HumanPitchLevel = "1";
+    Board.HumanCatchLevel = "1";
+    Board.HumanRunLevel = "1";
+    Board.HumanHitLevel = "1";
+    Board.HumansScore = "0";
+    Board.Inning = "1";
+    Board.InningHalf = "T";
+    Board.MonsterPitchLevel = "1";
+    Board.MonsterCatchLevel = "1";
+    Board.MonsterRunLevel = "1";
+    Board.MonsterHitLevel = "1";
+    Board.MonstersScore = "0";
+    Board.Outs = "0";
+    Board.Strikes = "0";
+
+    view_.ShowBall(false);
+    view_.EnablePlayButton(PlayButton::Pitch, true);
+    view_.EnablePlayButton(PlayButton::Swing, false);
+    ClearBases();
+
+    if (play_.SkillChoice >= 0 && play_.SkillChoice < 4)
+        Board.*HumanLevels[static_cast<std::size_t>(play_.SkillChoice)] = "2";
+    const auto monsterSkill = static_cast<std::size_t>(DrawMonsterSkill());
+    Board.*MonsterLevels[monsterSkill] = "2";
+    Announce(std::string(MonsterUpgradeLines[monsterSkill]) + "\nPLAY BALL!");
+    UpdateData();
+}
+
+void Game::AdvanceRunners()
+{
+    if (play_.BasesAdvanced <= 0)
+        return;
+    const std::size_t column = static_cast<std::size_t>(std::min(play_.BasesAdvanced, 4) - 1);
+    const char before[4] = {RunnerOnFirst ? '1' : '0', RunnerOnSecond ? '1' : '0', RunnerOnThird ? '1' : '0', '\0'};
+    const auto row = std::find_if(MovementTable.begin(), MovementTable.end(),
+                                  [&](const MoveRow& r) { return std::string_view(r.Before) == before; });
+    const Move& move = row->Cells[column];
+
+    RunnerOnFirst = move.After[0] == '1';
+    RunnerOnSecond = move.After[1] == '1';
+    RunnerOnThird = move.After[2] == '1';
+    view_.SetBasePicture(1, RunnerOnFirst != 0);
+    view_.SetBasePicture(2, RunnerOnSecond != 0);
+    view_.SetBasePicture(3, RunnerOnThird != 0);
+
+    for (int run = 0; run < move.Runs; ++run)
+        ScoreRun();
+}
+
+void Game::ClearBases()
+{
+    for (int base = 1; base <= 3; ++base)
+        view_.SetBasePicture(base, false);
+    RunnerOnFirst = RunnerOnSecond = RunnerOnThird = 0;
+    UpdateData();
+}
+
+void Game::ScoreRun()
+{
+    if (play_.HumansBat()) {
+        const std::string text = "ANNOUNCER: The Humans scored a run!";
+        RaiseByOne(Board.HumansScore);
+        // The player picks the skill before seeing that the run counted.
+        SkillUpgradeRules choice(play_);
+        view_.RunSkillDialog(choice);
+        if (play_.SkillChoice >= 0 && play_.SkillChoice < 4)
+            RaiseByOne(Board.*HumanLevels[static_cast<std::size_t>(play_.SkillChoice)]);
+        Announce(text);
+    } else {
+        std::string text = "ANNOUNCER: The Monsters scored a run!";
+        RaiseByOne(Board.MonstersScore);
+        const auto skill = static_cast<std::size_t>(DrawMonsterSkill());
+        RaiseByOne(Board.*MonsterLevels[skill]);
+        text += "\n";
+        text += MonsterUpgradeLines[skill];
+        Announce(text);
+    }
+}
+
+int Game::DrawMonsterSkill() { return Draw(4); }
+
+void Game::RunBattle()
+{
+    BattleRules battle(play_, random_, clock_);
+    view_.RunBattleDialog(battle);
+    const bool humansWon = play_.HumansWonBattle != 0;
+    if (humansWon != play_.HumansBat())
+        SettleStoppedRunner();
+    if (gameEndedInPlay_)
+        return;
+    Board.Balls = "0";
+    Board.Strikes = "0";
+}
+
+void Game::AttemptDouble()
+{
+    Announce(std::string("ANNOUNCER: The ") + (play_.HumansBat() ? "human" : "monster") + " is going for a double!");
+    RunBattle();
+}
+
+void Game::AttemptTriple()
+{
+    Announce(std::string("ANNOUNCER: I can't believe this! The ") + (play_.HumansBat() ? "human" : "monster") +
+             " is going for a triple!");
+    RunBattle();
+}
+
+void Game::AttemptHomeRun()
+{
+    Announce(std::string("ANNOUNCER: The ") + (play_.HumansBat() ? "human" : "monster") + " is going for a home run!");
+    RunBattle();
+}
+
+void Game::SettleStoppedRunner()
+{
+    if (play_.AdvanceStopped == 0)
+        return;
+    if (play_.RunnerOut != 0) {
+        RecordOut();
+        return;
+    }
+    Announce(std::string("The ") + (play_.HumansBat() ? "human" : "monster") + " returns to the base. The runner is SAFE!");
+    play_.AdvanceStopped = 1;
+    play_.RunnerOut = 0;
+}
+
+std::optional<std::string> Game::ReadSaved(std::string_view name)
+{
+    auto text = store_.Read(name);
+    if (!text || text->size() > SavedValueLimit)
+        return std::nullopt;
+    // A saved value is a C string: whatever follows a NUL byte is not part of it.
+    text->resize(std::min(text->size(), text->find('\0')));
+    return text;
+}
+
+void Game::LoadSavedGame()
+{
+    const auto first = ReadSaved("B1");
+    if (!first) {
+        NewGame();
+        return;
+    }
+    // A runner stands on a base whose saved text reads as a number other than 0.
+    const auto flag = [](const std::optional<std::string>& text) -> std::uint8_t {
+        return text && ReadNumber(*text) != 0;
+    };
+    RunnerOnFirst = flag(first);
+    if (RunnerOnFirst)
+        view_.SetBasePicture(1, true);
+    RunnerOnSecond = flag(ReadSaved("B2"));
+    if (RunnerOnSecond)
+        view_.SetBasePicture(2, true);
+    RunnerOnThird = flag(ReadSaved("B3"));
+    if (RunnerOnThird)
+        view_.SetBasePicture(3, true);
+
+    const auto assign = [&](std::string_view name) {
+        Board.*FieldSavedAs(name).Member = ReadSaved(name).value_or(NewGameText(name));
+    };
+    for (const auto name : LoadOrder)
+        assign(name);
+
+    if (Board.InningHalf == "T") {
+        play_.BattingSide = 'm';
+        view_.EnablePlayButton(PlayButton::Pitch, true);
+        view_.EnablePlayButton(PlayButton::Swing, false);
+    } else {
+        play_.BattingSide = 'h';
+        view_.EnablePlayButton(PlayButton::Pitch, false);
+        view_.EnablePlayButton(PlayButton::Swing, true);
+    }
+    assign("OU");
+    assign("ST");
+    UpdateData();
+}
+
+void Game::SaveGame()
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    values.emplace_back("BA", Board.Balls);
+    values.emplace_back("B1", WriteNumber(RunnerOnFirst));
+    values.emplace_back("B2", WriteNumber(RunnerOnSecond));
+    values.emplace_back("B3", WriteNumber(RunnerOnThird));
+    for (const auto name : SaveOrder)
+        values.emplace_back(std::string(name), Board.*FieldSavedAs(name).Member);
+    store_.Write(values);
+}
+
+void Game::EraseSavedGame()
+{
+    store_.Erase(std::vector<std::string>(EraseOrder.begin(), EraseOrder.end()));
+}
+
+}  // namespace pennantry

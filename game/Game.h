@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "PlayVariables.h"
 #include "Random.h"
@@ -71,6 +73,8 @@ private:
     // One extra-base attempt; false when the running stopped there (or the game ended in it).
     bool Attempt(void (Game::*announceAndFight)());
     void Hit(int pitchRoll);
+    // A saved value as the game reads it: nothing when missing or too long, cut at a NUL byte.
+    std::optional<std::string> ReadSaved(std::string_view name);
 
     WindowOps& view_;
     Random& random_;

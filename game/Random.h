@@ -13,6 +13,13 @@ public:
     virtual int Rand() = 0;
 };
 
+// One draw taken % n, as every random choice of the game is; never negative.
+inline int Draw(Random& random, int n)
+{
+    const int r = random.Rand() % n;
+    return r < 0 ? r + n : r;
+}
+
 // The classic runtime generator, so that one seed plays the same game on every platform.
 class ClassicRandom final : public Random {
 public:
