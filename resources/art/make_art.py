@@ -21,7 +21,7 @@ PALETTE = [
     (0, 0, 0),        # 1 black
     (255, 255, 255),  # 2 white
     (46, 122, 44),    # 3 grass
-    (64, 150, 58),    # 4 grass, mown stripe
+    (58, 138, 52),    # 4 grass, mown the other way
     (181, 122, 68),   # 5 dirt
     (140, 90, 43),    # 6 dirt in shadow
     (200, 200, 200),  # 7 light grey
@@ -164,8 +164,12 @@ def Field():
     mound = Towards(HOME, SECOND, 0.475)
     centre = ((FIRST[0] + THIRD[0]) / 2, (HOME[1] + SECOND[1]) / 2)
 
-    # Mown stripes across the whole field, running from home towards the outfield.
-    c.Fill(lambda x, y: int((x - HOME[0]) // 18) % 2 == 0, STRIPE)
+    # The mower's checks, square to the base lines, four to a base path.
+    cell = (abs(FIRST[0] - HOME[0]) + abs(FIRST[1] - HOME[1])) / 4
+    def Mown(x, y):
+        u, v = (x - HOME[0]) + (y - HOME[1]), (x - HOME[0]) - (y - HOME[1])
+        return STRIPE if (math.floor(u / cell) + math.floor(v / cell)) % 2 == 0 else GRASS
+    c.Fill(lambda x, y: True, lambda x, y: Mown(x + 0.5, y + 0.5))
 
     # The skin of the infield: a band of dirt along the base paths, rounded at each base.
     corners = [HOME, FIRST, SECOND, THIRD]
@@ -179,8 +183,7 @@ def Field():
     c.Circle(HOME[0], HOME[1], 24, DIRT)
 
     # The infield grass inside the base paths, striped like the outfield.
-    stripe = lambda x, y: STRIPE if int((x - HOME[0]) // 18) % 2 == 0 else GRASS
-    c.Polygon(inner, stripe)
+    c.Polygon(inner, lambda x, y: Mown(x + 0.5, y + 0.5))
     for base in (FIRST, THIRD):
         c.Circle(base[0], base[1], 17, DIRT)
     c.Circle(HOME[0], HOME[1], 24, DIRT)
@@ -228,31 +231,61 @@ def Baseball(size, margin):
     c = Canvas(size, size)
     m = size / 2
     r = size / 2 - margin
-    outline = max(1.0, size / 28)
+    outline = 1.0 if r < 24 else r / 24
+    inner = r - outline
+    inside_ball = lambda x, y: (x - m) ** 2 + (y - m) ** 2 <= (inner - 0.5) ** 2
     c.Circle(m, m, r, DARK_GREY)
-    c.Circle(m, m, r - outline, LIGHT_GREY)
-    c.Circle(m - r * 0.15, m - r * 0.15, (r - outline) * 0.82, WHITE)
-    seam_r = r * 0.9
-    seam_width = max(1.0, size / 20)
+    c.Circle(m, m, inner, LIGHT_GREY)
+    c.Circle(m - r * 0.12, m - r * 0.12, inner * 0.86, WHITE)
+    seam_r = r * 0.95
+    seam_width = 1.0 if r < 12 else r / 12
     for side in (-1, 1):
-        sx = m + side * r * 1.45
-        inside_ball = lambda x, y: (x - m) ** 2 + (y - m) ** 2 <= (r - outline * 1.5) ** 2
+        sx = m + side * r * 1.5
         on_seam = lambda x, y, sx=sx: abs(math.hypot(x - sx, y - m) - seam_r) <= seam_width / 2
         c.Fill(lambda x, y: inside_ball(x, y) and on_seam(x, y), RED)
-        if size >= 32:
-            # Stitches: short ticks across the seam.
-            for k in range(-3, 4):
-                a = math.pi + (0 if side > 0 else math.pi) + k * 0.22
-                a = (math.pi if side > 0 else 0) + k * 0.2
-                px, py = sx + seam_r * math.cos(a), m + seam_r * math.sin(a)
-                tx, ty = -math.sin(a), math.cos(a)
-                nx, ny = math.cos(a), math.sin(a)
-                tick = r * 0.16
-                a0 = (px - nx * tick - tx * tick * 0.6, py - ny * tick - ty * tick * 0.6)
-                a1 = (px + nx * tick - tx * tick * 0.6, py + ny * tick - ty * tick * 0.6)
-                if inside_ball(*a0) and inside_ball(*a1):
-                    c.Line(a0, (px, py), seam_width * 0.8, DARK_RED)
-                    c.Line(a1, (px, py), seam_width * 0.8, DARK_RED)
+        if r < 10:
+            continue
+        # Stitches: short chevrons along the seam, pointing along it.
+        ticks = 5 if r < 20 else 7
+        span = 0.95
+        for k in range(ticks):
+            a = (math.pi if side > 0 else 0) + span * (k / (ticks - 1) - 0.5) * 2 * 0.62
+            px, py = sx + seam_r * math.cos(a), m + seam_r * math.sin(a)
+            nx, ny = math.cos(a), math.sin(a)
+            tx, ty = -ny, nx
+            tick = max(1.5, r * 0.14)
+            for n in (-1, 1):
+                end = (px + n * nx * tick - tx * tick * 0.5, py + n * ny * tick - ty * tick * 0.5)
+                if inside_ball(*end):
+                    c.Line(end, (px, py), max(1.0, seam_width * 0.8), RED)
+    return c
+
+
+# At 16 pixels a drawn ball blurs its seams into bars, so the smallest icon is set by hand.
+SMALL_ICON = [
+    ".....DDDDDD.....",
+    "...DDWWWWWWDD...",
+    "..DRWWWWWWWWRD..",
+    ".DWRWWWWWWWWRLD.",
+    ".DWWRWWWWWWRWLD.",
+    "DWWWRWWWWWWRWWLD",
+    "DWWWWRWWWWRWWWLD",
+    "DWWWWRWWWWRWWWLD",
+    "DWWWWRWWWWRWWWLD",
+    "DWWWWRWWWWRWWLLD",
+    "DWWWRWWWWWWRWLLD",
+    ".DWWRWWWWWWRLLD.",
+    ".DWRWWWWWWWWRLD.",
+    "..DRLWWWWWWLRD..",
+    "...DDLLLLLLDD...",
+    ".....DDDDDD.....",
+]
+
+
+def SmallIcon():
+    keys = {".": CLEAR, "D": DARK_GREY, "W": WHITE, "L": LIGHT_GREY, "R": RED}
+    c = Canvas(16, 16)
+    c.pixels = [[keys[k] for k in row] for row in SMALL_ICON]
     return c
 
 
@@ -262,7 +295,7 @@ def main():
         "bitmap130.png": Base(True),
         "bitmap131.png": Base(False),
         "bitmap132.png": Baseball(BALL_SIZE, 9),
-        "icon128-16.png": Baseball(16, 0),
+        "icon128-16.png": SmallIcon(),
         "icon128-32.png": Baseball(32, 1),
         "icon-48.png": Baseball(48, 2),
         "icon-64.png": Baseball(64, 3),
