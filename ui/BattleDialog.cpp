@@ -1,0 +1,68 @@
+// The battle window: shows the battle's hit points and announcements and forwards each click.
+#include "BattleDialog.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "DialogTemplates.h"
+#include "MessageBoxes.h"
+#include "TemplateBuilder.h"
+
+namespace pennantry {
+
+BattleDialog::BattleDialog(BattleRules& rules, QWidget* owner) : QDialog(owner), rules_(rules)
+{
+    BuildTemplate(*this, BattleTemplate());
+    // The labels show the rules' texts only; until the first refresh they are blank.
+    for (const int id : {ids::MonsterHp, ids::HumanHp, ids::BattleMessage})
+        Control<QLabel>(*this, id)->clear();
+    const std::pair<int, void (BattleRules::*)(BattleView&)> buttons[] = {
+        {ids::Attack, &BattleRules::OnAttack},
+        {ids::SurrenderBase, &BattleRules::OnSurrenderBase},
+        {ids::ReturnToBase, &BattleRules::OnReturnToBase},
+    };
+    for (const auto& [id, handler] : buttons)
+        connect(Control<QPushButton>(*this, id), &QPushButton::clicked, this, [this, handler = handler] { Forward(handler); });
+    FocusFirstControl(*this);
+}
+
+void BattleDialog::Run()
+{
+    rules_.OnInitDialog(*this);
+    if (!rules_.Ended())
+        exec();
+}
+
+void BattleDialog::RefreshBattle(const BattleLabels& labels)
+{
+    Control<QLabel>(*this, ids::MonsterHp)->setText(QString::fromStdString(labels.MonsterHp));
+    Control<QLabel>(*this, ids::HumanHp)->setText(QString::fromStdString(labels.HumanHp));
+    Control<QLabel>(*this, ids::BattleMessage)->setText(QString::fromStdString(labels.BattleMessage));
+}
+
+void BattleDialog::EnableReturnToBase(bool enabled) { Control<QPushButton>(*this, ids::ReturnToBase)->setEnabled(enabled); }
+
+void BattleDialog::ShowMessage(const std::string& text) { ShowOkBox(this, QString::fromStdString(text)); }
+
+void BattleDialog::Forward(void (BattleRules::*handler)(BattleView&))
+{
+    (rules_.*handler)(*this);
+    if (rules_.Ended())
+        QDialog::done(Accepted);
+}
+
+void BattleDialog::reject() { Forward(&BattleRules::OnCancel); }
+
+void BattleDialog::closeEvent(QCloseEvent* event)
+{
+    rules_.OnClose(*this);
+    if (rules_.Ended()) {
+        QDialog::done(Accepted);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace pennantry

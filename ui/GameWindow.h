@@ -1,0 +1,59 @@
+// The main window: the field, the scoreboard and the four buttons, showing one Game.
+#pragma once
+
+#include <QDialog>
+
+#include "Game.h"
+#include "WindowOps.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pennantry {
+
+// A modal dialog that lives as long as the program. It owns its Game and shows it through the
+// window operations; everything else the game needs is handed in and must outlive the window.
+class GameWindow final : public QDialog, public WindowOps {
+    Q_OBJECT
+
+public:
+    GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play);
+
+    // The start-up before the window is first shown: the About box, then the saved game or a new
+    // one. False when the program must end without showing the window.
+    bool StartUp();
+    // Shows the window with the focus on its first control and runs it until it closes.
+    void Run();
+
+    Game& CurrentGame() { return game_; }
+
+    void RefreshLabels(const Scoreboard& board) override;
+    void EnablePlayButton(PlayButton button, bool enabled) override;
+    void ShowBall(bool shown) override;
+    void SetBasePicture(int base, bool occupied) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    Answer AskYesNo(const std::string& text) override;
+    void RunAboutDialog() override;
+    void RunSkillDialog(SkillUpgradeRules& rules) override;
+    void RunBattleDialog(BattleRules& rules) override;
+    void CloseWindow() override;
+
+protected:
+    // The close box saves, then closes.
+    void closeEvent(QCloseEvent* event) override;
+    // Escape quits without saving.
+    void reject() override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+private:
+    QLabel* Label(int id) const;
+    QPushButton* Button(int id) const;
+    void AddAboutToSystemMenu();
+
+    Game game_;
+    bool closed_ = false;
+};
+
+}  // namespace pennantry

@@ -1,0 +1,103 @@
+// Turns a dialog template's table into widgets, measured in dialog units as the original platform does.
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include "DialogTemplates.h"
+
+class QFontMetrics;
+class QStyle;
+
+namespace pennantry {
+
+// The font the dialogs are drawn in and the base units their rectangles are measured in. The
+// units come from the reference font; the text may be drawn a size smaller so that it fits.
+struct DialogFont {
+    QFont Font;
+    int BaseWidth = 0;
+    int BaseHeight = 0;
+};
+
+// Chosen once for all four templates together, so that every dialog reads alike: "MS Sans Serif"
+// 8pt where it exists, else a sans serif whose base units come nearest 6 x 13.
+const DialogFont& TemplateFont();
+
+// Base units as the platform measures them: the average width of the 52 letters, rounded, and
+// the font's height.
+void MeasureBaseUnits(const QFont& font, int& baseWidth, int& baseHeight);
+
+// A rectangle in dialog units, in pixels: x * base width / 4, y * base height / 8.
+QRect ToPixels(int x, int y, int width, int height, const DialogFont& font);
+
+// The picture of a bitmap number (129 to 132); a null pixmap when the artwork is missing.
+QPixmap Bitmap(int number);
+// The program icon, 16 and 32 pixels.
+QIcon ProgramIcon();
+
+// A template text as it is drawn: "&&" is one ampersand, a single "&" marks the access key.
+QString DisplayText(const QString& text);
+// Breaks a text at spaces so that no line is wider than width; a word wider than that keeps a
+// line of its own. The access-key marks are kept and do not count toward the width.
+QString WrapText(const QString& text, const QFontMetrics& metrics, int width);
+
+// Where a wrapping radio button's text starts: past the indicator and its spacing.
+int RadioTextIndent(const QStyle& style);
+
+// A static picture or icon that reports clicks (the template's Notify style).
+class PictureLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// An automatic radio button whose text wraps over as many lines as its rectangle needs; a click
+// anywhere on it, text included, selects it.
+class WrappingRadioButton : public QRadioButton {
+    Q_OBJECT
+
+public:
+    using QRadioButton::QRadioButton;
+
+    QRect TextRect() const;
+    static constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+// Makes every control of the template on the dialog, in template order, which is also the tab
+// order. Each widget is named after its identifier ("1016"); controls without one are named
+// "-1". Sets the caption, the window's flags, the font and the fixed size.
+void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate);
+
+// The control with the given identifier, or nullptr.
+template <class W = QWidget>
+W* Control(const QWidget& dialog, int id)
+{
+    return dialog.findChild<W*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+// Every control of the dialog in template order.
+QList<QWidget*> ControlsInOrder(const QDialog& dialog);
+
+// Gives the focus to the first control of the tab order that can take it, as a dialog does
+// when it first opens.
+void FocusFirstControl(QDialog& dialog);
+
+}  // namespace pennantry
