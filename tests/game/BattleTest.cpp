@@ -1,0 +1,135 @@
+// The battle for a base: every ending through RunBattle, and what the dialog shows.
+#include "GameFixture.h"
+
+namespace pennantry::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST_F(GameTest, EveryEndingOfABattleLeavesItsFlagsOutAndMessages)
+{
+    const struct {
+        const char* name;
+        char side;
+        int base;
+        std::vector<std::string> clicks;
+        std::vector<int> draws;
+        int stopped, out, humansWon, outs;
+        const char* message;  // the box the battle or its settling shows last, "" for none
+    } cases[] = {
+        {"monster beaten, human runner", 'H', 1, {"fight"}, Knockout(0), 0, 0, 1, 0, "battle message ANNOUNCER: The human wins the base!"},
+        {"monster beaten, monster runner", 'M', 1, {"fight"}, Knockout(0), 1, 1, 1, 1, "battle message ANNOUNCER: The monster is O-U-T!"},
+        {"human beaten, monster runner", 'M', 1, {"fight"}, Knockout(1), 0, 0, 0, 0, "battle message ANNOUNCER: The monster wins the base!"},
+        {"human beaten, human runner", 'H', 1, {"fight"}, Knockout(1), 1, 1, 0, 1, "battle message ANNOUNCER: The human is O-U-T!"},
+        {"monster turns back", 'M', 2, {"attack"}, Blow(1, 3, 0), 1, 0, 1, 0, "message The monster returns to the base. The runner is SAFE!"},
+        {"return to base", 'H', 3, {"return"}, {}, 1, 0, 0, 0, "message The human returns to the base. The runner is SAFE!"},
+        {"human surrenders", 'H', 1, {"surrender"}, {}, 1, 1, 0, 1, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
+        {"surrender to a monster", 'M', 2, {"surrender"}, {}, 0, 0, 0, 0, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
+        {"close box, human", 'H', 2, {"close"}, {}, 1, 1, 0, 1, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
+        {"close box, monster", 'M', 1, {"close"}, {}, 0, 0, 0, 0, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
+        // Escape is no free base: it does what the close box does.
+        {"escape, human", 'H', 4, {"escape"}, {}, 1, 1, 0, 1, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
+        {"escape, monster", 'M', 4, {"escape"}, {}, 0, 0, 0, 0, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        game.Board = FreshBoard();
+        game.Board.Balls = "2";
+        game.Board.Strikes = "1";
+        play.BattingSide = c.side;
+        play.BasesAdvanced = c.base;
+        play.AdvanceStopped = 0;
+        play.RunnerOut = 0;
+        play.HumansWonBattle = static_cast<std::uint8_t>(!c.humansWon);
+        Draws(c.draws);
+        view.BattleClicks.push_back(c.clicks);
+        view.Log.clear();
+        game.RunBattle();
+
+        EXPECT_EQ(play.AdvanceStopped, c.stopped);
+        EXPECT_EQ(play.RunnerOut, c.out);
+        EXPECT_EQ(play.HumansWonBattle, c.humansWon);
+        EXPECT_EQ(game.Board.Outs, std::to_string(c.outs));
+        EXPECT_EQ(game.Board.Balls, "0");
+        EXPECT_EQ(game.Board.Strikes, "0");
+        const auto last = std::find_if(view.Log.rbegin(), view.Log.rend(),
+                                       [](const std::string& l) { return l.find("message ") != std::string::npos; });
+        EXPECT_EQ(last == view.Log.rend() ? "" : *last, c.message);
+    }
+}
+
+TEST_F(GameTest, OnlyAHumanRunnerOnAnExtraBaseAttemptMayReturnToBase)
+{
+    const struct {
+        char side;
+        int base;
+        const char* expected;
+    } cases[] = {{'H', 1, "return off"}, {'h', 2, "return on"}, {'H', 4, "return on"}, {'M', 3, "return off"}, {'m', 1, "return off"}};
+    for (const auto& c : cases) {
+        play.BattingSide = c.side;
+        play.BasesAdvanced = c.base;
+        play.AdvanceStopped = play.RunnerOut = 0;
+        view.Log.clear();
+        // A disabled Return to Base does nothing; the surrender then ends the battle.
+        view.BattleClicks.push_back({"return", "surrender"});
+        game.RunBattle();
+        EXPECT_EQ(view.Log[1], c.expected) << c.side << c.base;
+        const bool ended = view.Log[3].rfind("battle message", 0) == 0;
+        EXPECT_EQ(ended, std::string(c.expected) == "return off");
+    }
+}
+
+TEST_F(GameTest, AMonsterNeverTurnsBackAtFirstAndABlowOfNothingChangesNoHitPoints)
+{
+    play.BattingSide = 'M';
+    play.BasesAdvanced = 1;
+    play.AdvanceStopped = 0;
+    Draws(Blow(0, 0, 0));
+    Draws(Blow(1, 4, 0));
+    view.BattleClicks.push_back({"attack", "attack", "surrender"});
+    game.RunBattle();
+    EXPECT_EQ(view.Log[3], "hp 50/50 ANNOUNCER: The monster lost 0 health points!");
+    EXPECT_EQ(view.Log[4], "hp 50/46 ANNOUNCER: The human lost 4 health points!");
+    EXPECT_EQ(play.AdvanceStopped, 0);
+}
+
+TEST_F(GameTest, EveryBattleSeedsTheGeneratorFromTheClockAsItOpens)
+{
+    play.BattingSide = 'M';
+    play.BasesAdvanced = 1;
+    view.BattleClicks.push_back({"surrender"});
+    view.BattleClicks.push_back({"surrender"});
+    game.RunBattle();
+    game.RunBattle();
+    EXPECT_EQ(random.Seeds, (std::vector<std::uint32_t>{1000, 1001}));
+}
+
+TEST(BattleRules, TheDecidingBlowIsNeverShownNorKeptAndNothingHappensAfterTheEnd)
+{
+    PlayVariables play;
+    play.BattingSide = 'H';
+    play.BasesAdvanced = 1;
+    ScriptedRandom random;
+    SteppingClock clock(7);
+    RecordingView view;
+    BattleRules battle(play, random, clock);
+    battle.OnInitDialog(view);
+    for (int v : Knockout(1))
+        random.Values.push_back(v);
+    while (!battle.Ended())
+        battle.OnAttack(view);
+    EXPECT_EQ(battle.HumanHp, "5");
+    EXPECT_EQ(battle.BattleMessage, "ANNOUNCER: The human lost 9 health points!");
+    EXPECT_EQ(battle.Shown(), (BattleLabels{"50", "5", "ANNOUNCER: The human lost 9 health points!"}));
+    EXPECT_EQ(view.Log.back(), "battle message ANNOUNCER: The human is O-U-T!");
+
+    const auto before = view.Log.size();
+    battle.OnAttack(view);
+    battle.OnSurrenderBase(view);
+    battle.OnClose(view);
+    EXPECT_EQ(view.Log.size(), before);
+    EXPECT_TRUE(random.Values.empty());
+}
+
+}  // namespace
+}  // namespace pennantry::test
