@@ -46,7 +46,8 @@ BALL_SIZE = 42
 
 
 def DialogToField(x, y):
-    return (round(x * 6 / 4) - round(14 * 6 / 4), round(y * 13 / 8) - round(15 * 13 / 8))
+    Pixels = lambda units, base, per: math.floor(units * base / per + 0.5)  # halves round up
+    return (Pixels(x, 6, 4) - Pixels(14, 6, 4), Pixels(y, 13, 8) - Pixels(15, 13, 8))
 
 
 def Centre(corner, size):
