@@ -83,9 +83,9 @@ game_kib=$(cut -d' ' -f2 "$scratch/game.txt" | median)
 awk -v runs="$runs" -v bms="$bare_ms" -v gms="$game_ms" -v bk="$bare_kib" -v gk="$game_kib" 'BEGIN {
     ratio = 100 * gms / bms
     extra = (gk - bk) / 1024
-    printf "\nMedians of %d runs      %12s %12s\n", runs, "bare dialog", "game"
-    printf "to first window (ms)   %12.0f %12.0f   game at %.0f%% of bare (target 120%%)\n", bms, gms, ratio
-    printf "peak memory (MiB)      %12.1f %12.1f   game %+.1f MiB (target +10 MiB)\n", bk / 1024, gk / 1024, extra
+    printf "\n%-22s %12s %12s\n", "medians of " runs " runs", "bare dialog", "game"
+    printf "%-22s %12.0f %12.0f   game at %.0f%% of bare (target 120%%)\n", "to first window (ms)", bms, gms, ratio
+    printf "%-22s %12.1f %12.1f   game %+.1f MiB (target +10 MiB)\n", "peak memory (MiB)", bk / 1024, gk / 1024, extra
     met = (ratio <= 120 && extra <= 10)
     printf "%s\n", met ? "Both targets met." : "Target missed."
     exit !met
