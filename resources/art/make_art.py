@@ -239,7 +239,7 @@ def Baseball(size, margin):
     c.Circle(m, m, inner, LIGHT_GREY)
     c.Circle(m - r * 0.12, m - r * 0.12, inner * 0.86, WHITE)
     seam_r = r * 0.95
-    seam_width = 1.0 if r < 12 else r / 12
+    seam_width = 1.0 if r < 10 else max(1.8, r / 12)
     for side in (-1, 1):
         sx = m + side * r * 1.5
         on_seam = lambda x, y, sx=sx: abs(math.hypot(x - sx, y - m) - seam_r) <= seam_width / 2
