@@ -1,6 +1,7 @@
 // The saved game kept through QSettings: the player's own INI file, or the registry on Windows.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,9 +20,9 @@ namespace pennantry {
 // $XDG_CONFIG_HOME/Tessivar/Pennantry.conf (~/.config/Tessivar/Pennantry.conf when unset).
 std::string DefaultStorePath();
 
-// Every value is kept as text. A save goes to disk in one atomic replacement of the file under
-// QSettings' lock, so a crash, a full disk or a second program saving at the same moment leaves
-// either the old file or the new one, never a mixture.
+// Every value is kept as text. A change goes to disk as one atomic replacement of the file under
+// a lock shared by every program, so a crash, a full disk or a second program saving at the same
+// moment leaves either the old file or the new one, never a mixture.
 class SettingsStore final : public SavedGameStore {
 public:
     explicit SettingsStore(std::string path);
@@ -35,6 +36,9 @@ public:
     void Erase(const std::vector<std::string>& names) override;
 
 private:
+    // Applies one change (a set or an erase) to the stored file as a whole.
+    void Change(const std::function<void(QSettings&)>& apply);
+
     std::string path_;
     // Made by a successful Open; until then nothing is read and nothing is written.
     std::unique_ptr<QSettings> settings_;
