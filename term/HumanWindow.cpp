@@ -335,8 +335,9 @@ public:
             std::string row;
             Style current = Style::Plain;
             int end = Columns;
+            // Trailing blanks matter only where they are drawn in reverse video.
             while (end > 0 && cells[static_cast<std::size_t>(end - 1)].c == ' ' &&
-                   cells[static_cast<std::size_t>(end - 1)].style != Style::Title)
+                   (!colour || cells[static_cast<std::size_t>(end - 1)].style != Style::Title))
                 --end;
             for (int i = 0; i < end; ++i) {
                 const Cell& cell = cells[static_cast<std::size_t>(i)];
@@ -356,8 +357,11 @@ public:
                 out += "\x1b[" + std::to_string(i + 1) + ";1H" + rows[static_cast<std::size_t>(i)] + "\x1b[K";
             return out;
         }
+        // Printed one after another, a screen keeps only the rows that hold something.
         while (!rows.empty() && rows.back().empty())
             rows.pop_back();
+        while (!rows.empty() && rows.front().empty())
+            rows.erase(rows.begin());
         for (const auto& row : rows)
             out += row + "\n";
         return out + "\n";
@@ -512,7 +516,7 @@ void HumanWindow::DrawModals(Canvas& canvas) const
         const std::array<int, 4> choices{ids::RunLevel, ids::HitLevel, ids::PitchLevel, ids::CatchLevel};
         for (std::size_t i = 0; i < choices.size(); ++i) {
             const bool selected = screen.skillSelected && static_cast<std::size_t>(*screen.skillSelected) == i;
-            const auto wrapped = Wrap(ControlText(skill, choices[i]), 66);
+            const auto wrapped = Wrap(ControlText(skill, choices[i]), 70);
             for (std::size_t j = 0; j < wrapped.size(); ++j) {
                 const std::string prefix = j == 0 ? std::to_string(i + 1) + (selected ? " (*) " : " ( ) ") : "      ";
                 frame.lines.push_back({{prefix, selected ? Style::Runner : Style::Strong},
@@ -590,7 +594,7 @@ void HumanWindow::DrawKeys(Canvas& canvas, Prompt prompt) const
     }
     canvas.Put(KeysRow, 1, keys, Style::Strong);
     if (ignored_)
-        canvas.Put(KeysRow, 2 + static_cast<int>(keys.size()), "(that key does nothing here)", Style::Dim);
+        canvas.Put(KeysRow, 2 + static_cast<int>(keys.size()), "(not now)", Style::Dim);
 }
 
 }  // namespace pennantry
