@@ -45,15 +45,13 @@ constexpr std::array<LaterText, 12> LaterTexts{{
     {102, 1008, "10"}, {102, 1009, "10"}, {102, 1010, "10"}, {102, 1011, "10"}, {102, 1012, "10"}, {102, 1013, "10"},
 }};
 
-int LineCount(const QString& wrapped) { return static_cast<int>(wrapped.count(QLatin1Char('\n'))) + 1; }
-
-int WidestLine(const QString& text, const QFontMetrics& metrics)
+// The room a text needs when drawn with these flags within width, as the widgets will draw it.
+QSize Needed(const QFontMetrics& metrics, int width, int flags, const QString& text)
 {
-    int widest = 0;
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, metrics.horizontalAdvance(DisplayText(line)));
-    return widest;
+    return metrics.boundingRect(QRect(0, 0, width, 1000), flags, text).size();
 }
+
+bool Within(const QSize& needed, const QRect& room) { return needed.width() <= room.width() && needed.height() <= room.height(); }
 
 // Whether a text fits the rectangle its kind of control gives it, drawn in this font.
 bool TextFits(ControlKind kind, unsigned style, const QString& text, const QRect& rect, const QFont& font)
@@ -66,21 +64,18 @@ bool TextFits(ControlKind kind, unsigned style, const QString& text, const QRect
     case ControlKind::PushButton: {
         const int frame = widgetStyle.pixelMetric(QStyle::PM_DefaultFrameWidth)
                         + widgetStyle.pixelMetric(QStyle::PM_ButtonDefaultIndicator);
-        const int width = rect.width() - 2 * frame;
-        const QString lines = (style & MultiLine) ? WrapText(text, metrics, width) : text;
-        return WidestLine(lines, metrics) <= width && LineCount(lines) * metrics.height() <= rect.height() - 2 * frame;
+        const QRect room = rect.adjusted(frame, frame, -frame, -frame);
+        const QString lines = (style & MultiLine) ? WrapText(text, metrics, room.width()) : text;
+        return Within(Needed(metrics, room.width(), Qt::AlignCenter | Qt::TextShowMnemonic, lines), room);
     }
-    case ControlKind::Label: {
-        const QString lines = WrapText(text, metrics, rect.width());
-        return WidestLine(lines, metrics) <= rect.width() && LineCount(lines) * metrics.height() <= rect.height();
-    }
+    case ControlKind::Label:
+        return Within(Needed(metrics, rect.width(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text), rect);
     case ControlKind::GroupBox:
         // The title sits inside the frame's corners, a few pixels in from each side.
         return metrics.horizontalAdvance(DisplayText(text)) + 4 * metrics.averageCharWidth() <= rect.width();
     case ControlKind::RadioButton: {
-        const int width = rect.width() - RadioTextIndent(widgetStyle);
-        const QString lines = WrapText(text, metrics, width);
-        return WidestLine(lines, metrics) <= width && LineCount(lines) * metrics.height() <= rect.height();
+        const QRect room = rect.adjusted(RadioTextIndent(widgetStyle), 0, 0, 0);
+        return Within(Needed(metrics, room.width(), WrappingRadioButton::TextFlags, text), room);
     }
     case ControlKind::Picture:
     case ControlKind::Icon:
