@@ -79,6 +79,7 @@ public:
 
     void Press(const std::string& keys) { ASSERT_EQ(::write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size())); }
 
+    // The exit status, or -1 when a signal ended the program (or it did not end in time).
     int Wait()
     {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
@@ -95,6 +96,13 @@ public:
     }
 
     const std::string& Output() const { return output_; }
+    void Signal(int signal) { ::kill(pid_, signal); }
+    // The terminal's modes as the program left them (a master reports its slave's).
+    bool Canonical() const
+    {
+        struct termios modes{};
+        return ::tcgetattr(master_, &modes) == 0 && (modes.c_lflag & ICANON) && (modes.c_lflag & ECHO);
+    }
 
 private:
     bool ReadSome(int milliseconds)
@@ -158,6 +166,23 @@ TEST(HumanFace, StartsInATerminalDrawsTheFieldTakesSingleKeysAndRestoresTheTermi
     const std::string& output = session.Output();
     EXPECT_EQ(output.substr(output.size() - std::strlen("\x1b[?1049l")), "\x1b[?1049l");
     EXPECT_EQ(output.find("\x1b[0;"), std::string::npos) << "colour despite NO_COLOR";
+}
+
+TEST(HumanFace, ATerminatingSignalPutsTheTerminalBackBeforeTheProgramEnds)
+{
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        TempDir config;
+        PtySession session(config.Path());
+        ASSERT_TRUE(session.WaitFor("Pennantry Version 1.0")) << session.Output();
+        session.Settle();
+        EXPECT_FALSE(session.Canonical());
+        session.Signal(signal);
+        EXPECT_EQ(session.Wait(), -1);
+        EXPECT_TRUE(session.Canonical());
+        const std::string& output = session.Output();
+        EXPECT_NE(output.rfind("\x1b[?1049l"), std::string::npos);
+    }
 }
 
 }  // namespace
