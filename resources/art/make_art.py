@@ -183,7 +183,7 @@ def Field():
         c.Circle(base[0], base[1], 17, DIRT)
     c.Circle(HOME[0], HOME[1], 24, DIRT)
 
-    # The infield grass inside the base paths, striped like the outfield.
+    # The infield grass inside the base paths, mown like the outfield.
     c.Polygon(inner, lambda x, y: Mown(x + 0.5, y + 0.5))
     for base in (FIRST, THIRD):
         c.Circle(base[0], base[1], 17, DIRT)
@@ -248,9 +248,9 @@ def Baseball(size, margin):
             continue
         # Stitches: short chevrons along the seam, pointing along it.
         ticks = 5 if r < 20 else 7
-        span = 0.95
+        spread = 1.18  # radians of the seam's circle that lie inside the ball
         for k in range(ticks):
-            a = (math.pi if side > 0 else 0) + span * (k / (ticks - 1) - 0.5) * 2 * 0.62
+            a = (math.pi if side > 0 else 0) + spread * (k / (ticks - 1) - 0.5)
             px, py = sx + seam_r * math.cos(a), m + seam_r * math.sin(a)
             nx, ny = math.cos(a), math.sin(a)
             tx, ty = -ny, nx
