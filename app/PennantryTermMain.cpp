@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -139,6 +140,10 @@ int main(int argc, char** argv)
             view->Run(game);
     } catch (const InputEnded&) {
         // The input ended inside a box or a dialog: the program ends there, saving nothing.
+    } catch (const std::exception& error) {
+        view.reset();  // puts the terminal back before the message
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), error.what());
+        return 1;
     }
     return 0;
 }
