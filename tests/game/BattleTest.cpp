@@ -93,17 +93,6 @@ TEST_F(GameTest, AMonsterNeverTurnsBackAtFirstAndABlowOfNothingChangesNoHitPoint
     EXPECT_EQ(play.AdvanceStopped, 0);
 }
 
-TEST_F(GameTest, EveryBattleSeedsTheGeneratorFromTheClockAsItOpens)
-{
-    play.BattingSide = 'M';
-    play.BasesAdvanced = 1;
-    view.BattleClicks.push_back({"surrender"});
-    view.BattleClicks.push_back({"surrender"});
-    game.RunBattle();
-    game.RunBattle();
-    EXPECT_EQ(random.Seeds, (std::vector<std::uint32_t>{1000, 1001}));
-}
-
 TEST(BattleRules, TheDecidingBlowIsNeverShownNorKeptAndNothingHappensAfterTheEnd)
 {
     PlayVariables play;

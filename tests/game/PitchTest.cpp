@@ -134,22 +134,6 @@ TEST_F(GameTest, AWalkWithTheBasesLoadedAnnouncesTheForcedRunFirst)
     }));
     EXPECT_EQ(Runners(), "111");
     EXPECT_EQ(Describe(game.Board), "T1 H0 M1 b0 s0 o0 h1111 m1211");
-
-    // For the Humans the skill is picked before the run is announced.
-    game.Board.InningHalf = "B";
-    game.Board.Balls = "3";
-    view.Log.clear();
-    Draws({50});
-    view.SkillClicks.push_back({"catch", "ok"});
-    game.OnReadyToSwing();
-    EXPECT_EQ(view.Take(), (Lines{
-        "ball on", "refresh B1 H0 M1 b3 s0 o0 h1111 m1211",
-        "base 1 on", "base 2 on", "base 3 on",
-        "skill catch ok",
-        "message ANNOUNCER: The Humans scored a run!",
-        "message UMPIRE: Ball Four!\nANNOUNCER: A Walk for the Humans!",
-        "ball off", "refresh B1 H1 M1 b0 s0 o0 h1112 m1211",
-    }));
 }
 
 TEST_F(GameTest, TheRunLevelMovesTheZonesOfExtraBaseAttempts)
@@ -231,19 +215,6 @@ TEST_F(GameTest, ARunnerWhoGoesBackSafeFromAHomeRunAttemptEndsOnThird)
     EXPECT_EQ(messages.back(), "ANNOUNCER: The Humans scored a run!");
     EXPECT_EQ(Runners(), "001");
     EXPECT_EQ(game.Board.Outs, "0");
-}
-
-TEST_F(GameTest, AMonsterThatTurnsBackFromADoubleStaysOnFirst)
-{
-    Draws({72, 99});
-    Draws(Knockout(1));
-    Draws(Blow(0, 9, 0));
-    view.BattleClicks.push_back({"fight"});
-    view.BattleClicks.push_back({"attack"});
-    game.OnPitch();
-    EXPECT_EQ(view.Messages().back(), "The monster returns to the base. The runner is SAFE!");
-    EXPECT_EQ(Runners(), "100");
-    EXPECT_EQ(play.HumansWonBattle, 1);
 }
 
 TEST_F(GameTest, AThirdOutOnAnExtraBaseAttemptLeavesTheNewHalfWithEmptyBases)

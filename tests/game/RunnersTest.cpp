@@ -100,22 +100,5 @@ TEST_F(GameTest, ABasesLoadedHomeRunScoresFourFullRunsForEitherSide)
     EXPECT_EQ(Describe(game.Board), "T1 H4 M4 b0 s0 o0 h2312 m2123");
 }
 
-TEST_F(GameTest, ClearingTheBasesSetsEveryPictureAndRefreshesEvenWhenEmpty)
-{
-    game.ClearBases();
-    EXPECT_EQ(view.Take(), (Lines{"base 1 off", "base 2 off", "base 3 off", "refresh T1 H0 M0 b0 s0 o0 h1111 m1111"}));
-}
-
-TEST_F(GameTest, ARunRaisesAScoreAndALevelHeldAtTheBoundWithoutOverflow)
-{
-    game.Board.MonstersScore = "2147483647";
-    game.Board.MonsterRunLevel = "9";
-    play.BattingSide = 'x';  // anything but h scores for the Monsters
-    Draws({0});
-    game.ScoreRun();
-    EXPECT_EQ(game.Board.MonstersScore, "2147483647");
-    EXPECT_EQ(game.Board.MonsterRunLevel, "10");
-}
-
 }  // namespace
 }  // namespace pennantry::test
