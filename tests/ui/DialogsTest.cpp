@@ -74,6 +74,8 @@ struct SkillCase {
     int After;
 };
 
+void PrintTo(const SkillCase& c, std::ostream* os) { *os << c.Name; }
+
 class SkillChoices : public testing::TestWithParam<SkillCase> {
 protected:
     void TearDown() override { EXPECT_TRUE(test::NoWindowLeftOpen()); }
@@ -170,6 +172,8 @@ struct Ending {
     int AdvanceStopped, RunnerOut, HumansWonBattle;
 };
 
+void PrintTo(const Ending& e, std::ostream* os) { *os << e.Name; }
+
 class BattleEndings : public Battle, public testing::WithParamInterface<Ending> {};
 
 TEST_P(BattleEndings, ShowTheBlowsButNeverTheDecidingOneAndLeaveTheFlags)
@@ -234,6 +238,8 @@ struct GivingUp {
     bool Box;
     int AdvanceStopped, RunnerOut, HumansWonBattle;
 };
+
+void PrintTo(const GivingUp& g, std::ostream* os) { *os << g.Name; }
 
 class BattleGivingUp : public Battle, public testing::WithParamInterface<GivingUp> {};
 

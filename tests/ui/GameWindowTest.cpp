@@ -196,6 +196,8 @@ struct Closing {
     bool Saves;
 };
 
+void PrintTo(const Closing& c, std::ostream* os) { *os << c.Name; }
+
 class ClosingWays : public Window, public testing::WithParamInterface<Closing> {};
 
 TEST_P(ClosingWays, CloseTheWindowSavingOnlyWhereThePlayerAsked)

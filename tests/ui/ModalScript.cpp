@@ -108,7 +108,12 @@ void ModalScript::Poll()
             Fail(QStringLiteral("timed out waiting for %1; active: %2")
                      .arg(steps_[next_].What, modal ? Describe(modal) : QStringLiteral("nothing")));
         }
-    } else if (modal != nullptr) {
+    } else if (modal == nullptr) {
+        unexpectedSince_.invalidate();
+    } else if (!unexpectedSince_.isValid()) {
+        // A window whose handler is still closing it stays the active modal for a moment.
+        unexpectedSince_.start();
+    } else if (unexpectedSince_.elapsed() > UnexpectedGraceMs) {
         Fail(QStringLiteral("unexpected ") + Describe(modal));
     }
 }

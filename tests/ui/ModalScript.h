@@ -58,6 +58,8 @@ private:
     bool bailing_ = false;
     int deadlineMs_;
     QElapsedTimer sinceProgress_;
+    QElapsedTimer unexpectedSince_;
+    static constexpr int UnexpectedGraceMs = 300;
     QTimer timer_;
     QStringList failures_;
     QStringList boxes_;

@@ -1,0 +1,53 @@
+// Draws the main window in play, a battle and the Skill Upgrade dialog into PNG files for docs/.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdlib>
+
+#include "BattleDialog.h"
+#include "DialogTemplates.h"
+#include "GameWindow.h"
+#include "SkillUpgradeDialog.h"
+#include "TemplateBuilder.h"
+
+using namespace pennantry;
+
+int main(int argc, char** argv)
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+
+    PlayVariables play;
+    ClassicRandom random;
+    SteppingClock clock(20240601);
+    MemoryStore store;
+    GameWindow window(random, clock, store, play);
+    Scoreboard& board = window.CurrentGame().Board;
+    board = Scoreboard{"2", "2", "3", "1", "2", "4", "6", "B", "1", "3", "2", "2", "3", "1", "1"};
+    window.RefreshLabels(board);
+    window.SetBasePicture(1, true);
+    window.SetBasePicture(3, true);
+    window.ShowBall(true);
+    window.EnablePlayButton(PlayButton::Pitch, false);
+    window.EnablePlayButton(PlayButton::Swing, true);
+    window.grab().save(out.filePath(QStringLiteral("main-window.png")));
+
+    play.BattingSide = 'H';
+    play.BasesAdvanced = 2;
+    BattleRules rules(play, random, clock);
+    BattleDialog battle(rules, nullptr);
+    rules.OnInitDialog(battle);
+    for (int blow = 0; blow < 3 && !rules.Ended(); ++blow)
+        Control<QPushButton>(battle, ids::Attack)->click();
+    battle.grab().save(out.filePath(QStringLiteral("battle.png")));
+
+    SkillUpgradeRules choice(play);
+    SkillUpgradeDialog skill(choice, nullptr);
+    Control<QRadioButton>(skill, ids::HitLevel)->click();
+    skill.grab().save(out.filePath(QStringLiteral("skill-upgrade.png")));
+    return 0;
+}
