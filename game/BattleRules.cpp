@@ -40,10 +40,7 @@ void BattleRules::OnAttack(BattleView& view)
     }
 
     if (coin == 0) {
-        BattleMessage = "ANNOUNCER: The monster lost " + std::to_string(damage) + " health points!";
-        const std::int64_t hp = std::int64_t{ReadNumber(MonsterHp)} - damage;
-        MonsterHp = WriteNumber(hp);
-        if (hp <= 0) {
+        if (Hurt(MonsterHp, "monster", damage)) {
             if (humanRunner) {
                 view.ShowMessage("ANNOUNCER: The human wins the base!");
                 play_.RunnerOut = 0;
@@ -56,23 +53,18 @@ void BattleRules::OnAttack(BattleView& view)
             OnOK();
             return;
         }
-    } else {
-        BattleMessage = "ANNOUNCER: The human lost " + std::to_string(damage) + " health points!";
-        const std::int64_t hp = std::int64_t{ReadNumber(HumanHp)} - damage;
-        HumanHp = WriteNumber(hp);
-        if (hp <= 0) {
-            if (!humanRunner) {
-                view.ShowMessage("ANNOUNCER: The monster wins the base!");
-                play_.RunnerOut = 0;
-            } else {
-                view.ShowMessage("ANNOUNCER: The human is O-U-T!");
-                play_.AdvanceStopped = 1;
-                play_.RunnerOut = 1;
-            }
-            play_.HumansWonBattle = 0;
-            OnOK();
-            return;
+    } else if (Hurt(HumanHp, "human", damage)) {
+        if (!humanRunner) {
+            view.ShowMessage("ANNOUNCER: The monster wins the base!");
+            play_.RunnerOut = 0;
+        } else {
+            view.ShowMessage("ANNOUNCER: The human is O-U-T!");
+            play_.AdvanceStopped = 1;
+            play_.RunnerOut = 1;
         }
+        play_.HumansWonBattle = 0;
+        OnOK();
+        return;
     }
     Refresh(view);
 }
@@ -101,6 +93,14 @@ void BattleRules::OnReturnToBase(BattleView&)
     play_.HumansWonBattle = 0;
     play_.RunnerOut = 0;
     OnOK();
+}
+
+bool BattleRules::Hurt(std::string& hp, const char* side, int damage)
+{
+    BattleMessage = std::string("ANNOUNCER: The ") + side + " lost " + std::to_string(damage) + " health points!";
+    const std::int64_t left = std::int64_t{ReadNumber(hp)} - damage;
+    hp = WriteNumber(left);
+    return left <= 0;
 }
 
 void BattleRules::GiveUp(BattleView& view)

@@ -56,6 +56,8 @@ public:
 private:
     void Refresh(BattleView& view);
     void GiveUp(BattleView& view);
+    // One side takes a blow; true when it has no hit points left.
+    bool Hurt(std::string& hp, const char* side, int damage);
     void OnOK();
 
     PlayVariables& play_;
