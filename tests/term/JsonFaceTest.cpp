@@ -1,13 +1,9 @@
 // The machine face played through the real program: whole games, the saved game, the ends of
 // input, ignored words, replay by seed and the command line.
 #include <algorithm>
-#include <array>
-#include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
-#include <string>
-#include <sys/stat.h>
-#include <vector>
+#include <fstream>
+#include <map>
 
 #include "ProgramRun.h"
 
@@ -17,356 +13,218 @@ namespace {
 const std::string Show = R"({"op":"show"})";
 const std::string Close = R"({"op":"close"})";
 const std::string SkillOpens = R"({"op":"dialog","dialog":"skill"})";
-const std::string CloseInputNow = "<end of input>";
+const std::string PitchButton = R"({"op":"button","button":"pitch")";
+// A hook's answer that ends the input instead of sending a word.
+const std::string EndInput = "<end of input>";
 
-bool Contains(const std::vector<std::string>& lines, const std::string& line)
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
+// What a player sees last: the play buttons, the bases and the scoreboard, by line prefix.
+const std::vector<std::string> Tracked{PitchButton,           R"({"op":"button","button":"swing")",
+                                       R"({"op":"base","base":1)", R"({"op":"base","base":2)",
+                                       R"({"op":"base","base":3)", R"({"op":"refresh")"};
 
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
-    return text;
-}
-
-// Plays the program by a simple policy: at the main window whichever play button is enabled,
-// attack in every battle, Run then OK in the skill choice, OK everywhere else, and the given
-// answer to "Play Again?". A hook may answer a prompt first (CloseInputNow ends the input).
-struct Bot {
-    std::string playAgain = "no";
-    std::function<std::optional<std::string>(const std::string& prompt, const Bot& bot)> hook;
-    int maxPrompts = 100000;
-
+struct Play {
+    int status = -1;
     std::vector<std::string> lines;  // everything the program wrote
-    std::vector<std::string> sent;   // every word the bot answered
-    bool pitchEnabled = true;
-    bool swingEnabled = false;
-    bool okEnabled = false;
-    bool returnEnabled = false;
-    std::array<bool, 3> bases{};
-    std::string lastRefresh;
-
-    int Count(const std::string& line) const { return static_cast<int>(std::count(lines.begin(), lines.end(), line)); }
-
-    void Track(const std::string& line)
-    {
-        auto is = [&](const char* text) { return line == text; };
-        if (is(R"({"op":"button","button":"pitch","enabled":true})")) pitchEnabled = true;
-        if (is(R"({"op":"button","button":"pitch","enabled":false})")) pitchEnabled = false;
-        if (is(R"({"op":"button","button":"swing","enabled":true})")) swingEnabled = true;
-        if (is(R"({"op":"button","button":"swing","enabled":false})")) swingEnabled = false;
-        if (is(R"({"op":"button","button":"ok","enabled":true})")) okEnabled = true;
-        if (is(R"({"op":"button","button":"return","enabled":true})")) returnEnabled = true;
-        if (is(R"({"op":"button","button":"return","enabled":false})")) returnEnabled = false;
-        if (line == SkillOpens) okEnabled = false;
-        for (int base = 1; base <= 3; ++base)
-            for (bool occupied : {false, true})
-                if (line == R"({"op":"base","base":)" + std::to_string(base) + R"(,"occupied":)" +
-                                (occupied ? "true" : "false") + "}")
-                    bases[static_cast<std::size_t>(base - 1)] = occupied;
-        if (line.rfind(R"({"op":"refresh")", 0) == 0)
-            lastRefresh = line;
-    }
-
-    std::string Answer(const std::string& prompt) const
-    {
-        if (prompt == "main") return pitchEnabled ? "pitch" : "swing";
-        if (prompt == "battle") return "attack";
-        if (prompt == "skill") return okEnabled ? "ok" : "run";
-        if (prompt == "yesno") return playAgain;
-        return "ok";
-    }
-
-    // Plays until the output ends; returns the exit status.
-    int Play(Session& session)
-    {
-        int prompts = 0;
-        while (auto line = session.ReadLine()) {
-            lines.push_back(*line);
-            Track(*line);
-            const auto prompt = PromptOf(*line);
-            if (!prompt)
-                continue;
-            if (++prompts > maxPrompts) {
-                ADD_FAILURE() << "the game went on too long";
-                break;
-            }
-            std::optional<std::string> word = hook ? hook(*prompt, *this) : std::nullopt;
-            if (!word)
-                word = Answer(*prompt);
-            if (*word == CloseInputNow) {
-                session.CloseInput();
-                continue;
-            }
-            sent.push_back(*word);
-            session.Send(*word);
-        }
-        return session.Wait();
-    }
+    std::string input;               // everything answered, a line each
+    std::map<std::string, std::string> last;  // the last line of each tracked prefix
 };
 
-int PlayGame(Bot& bot, const std::string& configHome, const std::string& seed = "7")
+// Sees each prompt first and may answer it; nothing leaves it to the policy.
+using Hook = std::function<std::optional<std::string>(const std::string& prompt)>;
+
+// Answers `word` at the nth showing of the prompt.
+Hook At(const std::string& prompt, int nth, const std::string& word)
 {
-    Session session({"--json", "--seed", seed}, configHome);
-    return bot.Play(session);
+    return [=, seen = 0](const std::string& shown) mutable {
+        return shown == prompt && ++seen == nth ? std::optional(word) : std::nullopt;
+    };
 }
 
-// Index of the first line that satisfies the test, or lines.size().
-std::size_t Find(const std::vector<std::string>& lines, const std::function<bool(const std::string&)>& test,
-                 std::size_t from = 0)
+// Plays by a simple policy: whichever play button is enabled, attack in every battle, Run then
+// OK in the skill choice, `again` to "Play Again?" and OK everywhere else.
+Play PlayGame(const std::string& configHome, const std::string& seed, const Hook& hook = {},
+              const std::string& again = "no")
 {
-    for (std::size_t i = from; i < lines.size(); ++i)
-        if (test(lines[i]))
-            return i;
-    return lines.size();
+    Program program({"--json", "--seed", seed}, configHome);
+    Play play;
+    for (int base = 1; base <= 3; ++base)  // a base's line comes only when it changes
+        play.last[Tracked[base + 1]] = Tracked[base + 1] + R"(,"occupied":false})";
+    while (auto line = program.ReadLine()) {
+        play.lines.push_back(*line);
+        for (const auto& prefix : Tracked)
+            if (line->starts_with(prefix))
+                play.last[prefix] = *line;
+        if (!line->starts_with(R"({"prompt":")"))
+            continue;
+        const std::string prompt = line->substr(11, line->size() - 13);
+        std::string word = prompt == "main"     ? (play.last[PitchButton].ends_with("true}") ? "pitch" : "swing")
+                           : prompt == "battle" ? "attack"
+                           : prompt == "skill"  ? (play.input.ends_with("\nrun\n") ? "ok" : "run")
+                           : prompt == "yesno"  ? again
+                                                : "ok";
+        if (hook)
+            word = hook(prompt).value_or(word);
+        if (word == EndInput) {
+            program.CloseInput();
+            continue;
+        }
+        play.input += word + "\n";
+        program.Send(word + "\n");
+    }
+    play.status = program.Wait();
+    return play;
 }
 
-bool StartsWith(const std::string& line, const std::string& head) { return line.rfind(head, 0) == 0; }
+struct Outcome {
+    int status;
+    std::string out, err;
+};
 
-TEST(JsonFace, AWholeGameEndsInGameOverAndNoShowsTheAboutBoxThenCloses)
+Outcome RunProgram(const std::vector<std::string>& args, const std::string& input, const std::string& configHome)
+{
+    Program program(args, configHome);
+    program.Send(input);
+    const int status = program.Wait();
+    return {status, program.out, program.err};
+}
+
+TEST(JsonFace, AWholeGameEndsInGameOverWhereNoClosesAndYesStartsANewGame)
 {
     TempDir config;
-    Bot bot;
-    ASSERT_EQ(PlayGame(bot, config.Path()), 0);
-
-    const auto question = Find(bot.lines, [](const std::string& line) {
-        return line == R"({"op":"question","caption":"pennantry-term","text":"Play Again?"})";
-    });
-    ASSERT_LT(question, bot.lines.size()) << "no Play Again? question";
-    const auto gameOver = Find(bot.lines, [](const std::string& line) {
-        return StartsWith(line, R"({"op":"message","caption":"pennantry-term","text":"ANNOUNCER: GAME OVER: The )");
-    });
-    EXPECT_LT(gameOver, question);
-    const std::vector<std::string> ending(bot.lines.begin() + static_cast<long>(question) + 1, bot.lines.end());
-    const std::vector<std::string> expected{
-        R"({"prompt":"yesno"})", R"({"op":"dialog","dialog":"about"})", R"({"prompt":"about"})",
-        R"({"op":"dialog-closed","dialog":"about"})", Close,
-    };
-    EXPECT_EQ(ending, expected);
-
+    const Play no = PlayGame(config.Path(), "7");
+    ASSERT_EQ(no.status, 0);
+    const auto question = std::find(no.lines.begin(), no.lines.end(),
+                                    R"({"op":"question","caption":"pennantry-term","text":"Play Again?"})");
+    ASSERT_NE(question, no.lines.end());
+    EXPECT_TRUE(std::any_of(no.lines.begin(), question, [](const std::string& line) {
+        return line.starts_with(R"({"op":"message","caption":"pennantry-term","text":"ANNOUNCER: GAME OVER: The )");
+    }));
+    EXPECT_EQ(std::vector(question + 1, no.lines.end()),
+              (std::vector<std::string>{R"({"prompt":"yesno"})", R"({"op":"dialog","dialog":"about"})",
+                                        R"({"prompt":"about"})", R"({"op":"dialog-closed","dialog":"about"})", Close}));
     // The ended game was erased, so the next start is a new game.
-    const Outcome next = RunProgram({"--json"}, "ok\n", config.Path());
-    EXPECT_NE(next.out.find(SkillOpens), std::string::npos) << next.out;
+    EXPECT_NE(RunProgram({"--json"}, "ok\n", config.Path()).out.find(SkillOpens), std::string::npos);
+
+    // The same game again, this time leaving at the first main window after "yes".
+    const auto mains = std::count(no.lines.begin(), no.lines.end(), R"({"prompt":"main"})");
+    const Play yes = PlayGame(config.Path(), "7", At("main", static_cast<int>(mains) + 1, "escape"), "yes");
+    ASSERT_EQ(yes.status, 0);
+    const auto answered = std::find(yes.lines.begin(), yes.lines.end(), R"({"prompt":"yesno"})");
+    ASSERT_LT(answered + 1, yes.lines.end());
+    EXPECT_EQ(answered[1], SkillOpens);
+    EXPECT_NE(yes.last.at(Tracked.back()).find(R"("HumansScore":"0","Inning":"1","InningHalf":"T")"),
+              std::string::npos);
+    EXPECT_EQ(std::count(yes.lines.begin(), yes.lines.end(), Show), 1);
+    EXPECT_EQ(yes.lines.back(), Close);
 }
 
-TEST(JsonFace, YesToPlayAgainStartsANewGameInTheSameWindow)
+TEST(JsonFace, ASavedGameIsLoadedByTheNextRunWithTheSameScoreboardBasesAndButtons)
 {
     TempDir config;
-    Bot bot;
-    bot.playAgain = "yes";
-    bool answered = false;
-    bot.hook = [&answered](const std::string& prompt, const Bot&) -> std::optional<std::string> {
-        if (prompt == "yesno")
-            answered = true;
-        if (answered && prompt == "main")
-            return std::string("escape");
-        return std::nullopt;
-    };
-    ASSERT_EQ(PlayGame(bot, config.Path()), 0);
-
-    const auto question = Find(bot.lines, [](const std::string& line) { return line == R"({"prompt":"yesno"})"; });
-    ASSERT_LT(question, bot.lines.size());
-    ASSERT_LT(question + 1, bot.lines.size());
-    EXPECT_EQ(bot.lines[question + 1], SkillOpens);
-    EXPECT_NE(bot.lastRefresh.find(R"("HumansScore":"0")"), std::string::npos) << bot.lastRefresh;
-    EXPECT_NE(bot.lastRefresh.find(R"("Inning":"1","InningHalf":"T")"), std::string::npos) << bot.lastRefresh;
-    EXPECT_EQ(bot.Count(Show), 1);
-    EXPECT_EQ(bot.lines.back(), Close);
-}
-
-TEST(JsonFace, ASavedGameIsLoadedByTheNextRunWithTheSameScoreboardAndBases)
-{
-    TempDir config;
-    Bot first;
-    int mains = 0;
-    first.hook = [&mains](const std::string& prompt, const Bot&) -> std::optional<std::string> {
-        if (prompt == "main" && ++mains == 40)
-            return std::string("save");
-        return std::nullopt;
-    };
-    ASSERT_EQ(PlayGame(first, config.Path()), 0);
+    const Play first = PlayGame(config.Path(), "7", At("main", 40, "save"));
+    ASSERT_EQ(first.status, 0);
     ASSERT_EQ(first.lines.back(), Close);
-
-    Bot second;
-    second.hook = [](const std::string& prompt, const Bot&) -> std::optional<std::string> {
-        if (prompt == "main")
-            return std::string("escape");
-        return std::nullopt;
-    };
-    ASSERT_EQ(PlayGame(second, config.Path(), "8"), 0);
-    EXPECT_FALSE(Contains(second.lines, SkillOpens));
-    EXPECT_EQ(second.lastRefresh, first.lastRefresh);
-    EXPECT_EQ(second.bases, first.bases);
-    EXPECT_EQ(second.pitchEnabled, first.pitchEnabled);
-    EXPECT_EQ(second.swingEnabled, first.swingEnabled);
+    const Play second = PlayGame(config.Path(), "8", At("main", 1, "escape"));
+    EXPECT_EQ(std::count(second.lines.begin(), second.lines.end(), SkillOpens), 0);
+    EXPECT_EQ(second.last, first.last);
 }
 
 TEST(JsonFace, AStoreThatCannotBeOpenedShowsTheMessageAndClosesWithoutShowing)
 {
     TempDir config;
-    const std::string file = config.Path() + "/plain-file";
-    { std::ofstream(file) << "not a folder"; }
-    const Outcome outcome = RunProgram({"--json", "--seed", "1"}, "ok\n", file + "/config");
+    std::ofstream(config.Path() + "/plain-file") << "not a folder";
+    const Outcome outcome = RunProgram({"--json", "--seed", "1"}, "ok\n", config.Path() + "/plain-file/config");
     EXPECT_EQ(outcome.status, 0);
-    const std::string expected =
+    EXPECT_TRUE(outcome.out.ends_with(
         R"({"op":"message","caption":"pennantry-term","text":"Sorry - you need administrator privileges to run Pennantry."})"
-        "\n"
-        R"({"prompt":"ok"})"
-        "\n" +
-        Close + "\n";
-    ASSERT_GE(outcome.out.size(), expected.size());
-    EXPECT_EQ(outcome.out.substr(outcome.out.size() - expected.size()), expected);
+        "\n" R"({"prompt":"ok"})" "\n" + Close + "\n")) << outcome.out;
     EXPECT_EQ(outcome.out.find(Show), std::string::npos);
 }
 
 // At the main window the end of input is the close box, which saves; anywhere else the program
 // ends at once, writing nothing more and saving nothing.
-TEST(JsonFace, TheEndOfInputAtEachPromptEndsTheProgramAsTheProtocolSays)
+TEST(JsonFace, TheEndOfInputAtEachPromptEndsTheProgramSavingOnlyAtTheMainWindow)
 {
-    struct Case {
-        std::string prompt;
-        int occurrence;  // which showing of that prompt ends the input
-        bool saves;
-    };
-    const std::vector<Case> cases{
-        {"main", 25, true}, {"ok", 20, false}, {"about", 1, false},
-        {"skill", 1, false}, {"battle", 3, false}, {"yesno", 1, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.prompt);
+    const std::vector<std::pair<std::string, int>> cases{{"main", 25}, {"ok", 20},     {"about", 1},
+                                                         {"skill", 1}, {"battle", 3}, {"yesno", 1}};
+    for (const auto& [prompt, nth] : cases) {
+        SCOPED_TRACE(prompt);
         TempDir config;
         // A saved game to begin from, so that a save (or its absence) shows at the next start.
-        Bot setup;
-        int mains = 0;
-        setup.hook = [&mains](const std::string& prompt, const Bot&) -> std::optional<std::string> {
-            if (prompt == "main" && ++mains == 10)
-                return std::string("save");
-            return std::nullopt;
-        };
-        ASSERT_EQ(PlayGame(setup, config.Path()), 0);
-
-        Bot bot;
-        int seen = 0;
-        bot.hook = [&](const std::string& prompt, const Bot&) -> std::optional<std::string> {
-            if (prompt == c.prompt && ++seen == c.occurrence)
-                return CloseInputNow;
-            return std::nullopt;
-        };
-        ASSERT_EQ(PlayGame(bot, config.Path(), "11"), 0);
-        ASSERT_EQ(seen, c.occurrence);
-        if (c.saves) {
-            EXPECT_EQ(bot.lines.back(), Close);
-        } else {
-            EXPECT_EQ(bot.lines.back(), R"({"prompt":")" + c.prompt + R"("})");
-        }
-
-        Bot next;
-        next.hook = [](const std::string& prompt, const Bot&) -> std::optional<std::string> {
-            return prompt == "main" ? std::optional<std::string>("escape") : std::nullopt;
-        };
-        ASSERT_EQ(PlayGame(next, config.Path(), "12"), 0);
-        if (c.saves)
-            EXPECT_EQ(next.lastRefresh, bot.lastRefresh);
-        else if (c.prompt == "yesno")  // the game that ended had already erased the save
-            EXPECT_TRUE(Contains(next.lines, SkillOpens));
+        const Play setup = PlayGame(config.Path(), "7", At("main", 10, "save"));
+        const Play ended = PlayGame(config.Path(), "11", At(prompt, nth, EndInput));
+        EXPECT_EQ(ended.status, 0);
+        EXPECT_EQ(ended.lines.back(), prompt == "main" ? Close : R"({"prompt":")" + prompt + R"("})");
+        const Play next = PlayGame(config.Path(), "12", At("main", 1, "escape"));
+        if (prompt == "main")
+            EXPECT_EQ(next.last, ended.last);
+        else if (prompt == "yesno")  // the game that ended had already erased the save
+            EXPECT_EQ(std::count(next.lines.begin(), next.lines.end(), SkillOpens), 1);
         else
-            EXPECT_EQ(next.lastRefresh, setup.lastRefresh);
+            EXPECT_EQ(next.last, setup.last);
     }
 }
 
-TEST(JsonFace, WordsThatMeanNothingAtAPromptAreReportedAndThePromptComesAgain)
+TEST(JsonFace, WordsAPromptDoesNotTakeNowAreReportedAndThePromptComesAgain)
 {
-    TempDir config;
-    const std::string input = "ok\n"               // about
-                              "ok\nrun\nok\n"      // skill: OK refused before a pick
-                              "\n"                 // PLAY BALL!
-                              "jump\nPITCH\nswing\nsay \"hi\"\\\n\x01\xff\n"
-                              "  escape\r\n";
-    const Outcome outcome = RunProgram({"--json", "--seed", "3"}, input, config.Path());
-    EXPECT_EQ(outcome.status, 0);
-    for (const std::string ignored : {
-             R"({"op":"ignored","input":"ok"})",
-             R"({"op":"ignored","input":"jump"})",
-             R"({"op":"ignored","input":"PITCH"})",
-             R"({"op":"ignored","input":"swing"})",
-             R"({"op":"ignored","input":"say \"hi\"\\"})",
-             R"({"op":"ignored","input":"\u0001\ufffd"})",
-         }) {
-        EXPECT_NE(outcome.out.find(ignored + "\n"), std::string::npos) << ignored;
-    }
-    EXPECT_NE(outcome.out.find(R"({"op":"ignored","input":"ok"})" "\n" R"({"prompt":"skill"})"), std::string::npos);
-    EXPECT_EQ(outcome.out.substr(outcome.out.size() - Close.size() - 1), Close + "\n");
-}
-
-TEST(JsonFace, ReturnToBaseIsIgnoredWhileItIsDisabled)
-{
-    TempDir config;
-    Bot bot;
-    bool tried = false;
-    std::size_t triedAt = 0;
-    bot.hook = [&](const std::string& prompt, const Bot& self) -> std::optional<std::string> {
-        if (prompt == "battle" && !tried && !self.returnEnabled) {
-            tried = true;
-            triedAt = self.lines.size();
-            return std::string("return");
-        }
-        if (prompt == "main" && tried)
-            return std::string("escape");
-        return std::nullopt;
+    struct Case {
+        std::string prompt, word, reported;
     };
-    ASSERT_EQ(PlayGame(bot, config.Path()), 0);
-    ASSERT_TRUE(tried);
-    ASSERT_LT(triedAt + 1, bot.lines.size());
-    EXPECT_EQ(bot.lines[triedAt], R"({"op":"ignored","input":"return"})");
-    EXPECT_EQ(bot.lines[triedAt + 1], R"({"prompt":"battle"})");
+    const std::vector<Case> cases{
+        {"skill", "ok", "ok"},  // before any pick
+        {"main", "jump", "jump"},
+        {"main", "PITCH", "PITCH"},
+        {"main", "swing", "swing"},  // while the humans pitch
+        {"main", "say \"hi\"\\", R"(say \"hi\"\\)"},
+        {"main", "\x01\xff", R"(\u0001\ufffd)"},
+        {"battle", "return", "return"},  // before a runner can go back
+    };
+    std::size_t next = 0;
+    TempDir config;
+    const Play play = PlayGame(config.Path(), "3", [&](const std::string& prompt) -> std::optional<std::string> {
+        if (next < cases.size() && cases[next].prompt == prompt)
+            return cases[next++].word;
+        return next == cases.size() && prompt == "main" ? std::optional<std::string>("  escape\r") : std::nullopt;
+    });
+    EXPECT_EQ(play.status, 0);
+    ASSERT_EQ(next, cases.size());
+    for (const Case& c : cases) {
+        const auto at = std::find(play.lines.begin(), play.lines.end(), R"({"op":"ignored","input":")" + c.reported + "\"}");
+        ASSERT_LT(at + 1, play.lines.end()) << c.word;
+        EXPECT_EQ(at[1], R"({"prompt":")" + c.prompt + "\"}");
+    }
+    EXPECT_EQ(play.lines.back(), Close);
 }
 
 TEST(JsonFace, TheSameSeedAndTheSameInputGiveTheSameOutputByteForByte)
 {
     TempDir first, second;
-    Bot bot;
-    int mains = 0;
-    bot.hook = [&mains](const std::string& prompt, const Bot&) -> std::optional<std::string> {
-        if (prompt == "main" && ++mains == 150)
-            return std::string("escape");
-        return std::nullopt;
-    };
-    ASSERT_EQ(PlayGame(bot, first.Path(), "424242"), 0);
-    std::string input;
-    for (const auto& word : bot.sent)
-        input += word + "\n";
-    const Outcome replay = RunProgram({"--json", "--seed", "424242"}, input, second.Path());
+    const Play play = PlayGame(first.Path(), "424242", At("main", 150, "escape"));
+    ASSERT_EQ(play.status, 0);
+    std::string written;
+    for (const auto& line : play.lines)
+        written += line + "\n";
+    const Outcome replay = RunProgram({"--json", "--seed", "424242"}, play.input, second.Path());
     EXPECT_EQ(replay.status, 0);
-    EXPECT_EQ(replay.out, Joined(bot.lines));
+    EXPECT_EQ(replay.out, written);
 }
 
-TEST(CommandLine, HelpAndVersionSucceedAndAnythingElseIsAUsageError)
+TEST(CommandLine, HelpAndVersionSucceedAndAnythingElseIsAOneLineUsageError)
 {
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        bool usageOnStderr;
-    };
-    const std::vector<Case> cases{
-        {{"--help"}, 0, false},         {{"--version"}, 0, false},     {{"--bogus"}, 2, true},
-        {{"--seed"}, 2, true},          {{"--seed", "x1"}, 2, true},   {{"--seed", "-5"}, 2, true},
-        {{"--seed=99999999999999999999"}, 2, true}, {{"json"}, 2, true},
+    const std::vector<std::pair<std::vector<std::string>, int>> cases{
+        {{"--help"}, 0},     {{"--version"}, 0},     {{"--bogus"}, 2},                    {{"--seed"}, 2},
+        {{"--seed", "x1"}, 2}, {{"--seed", "-5"}, 2}, {{"--seed=99999999999999999999"}, 2}, {{"json"}, 2},
     };
     TempDir config;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.front());
-        const Outcome outcome = RunProgram(c.args, "", config.Path());
-        EXPECT_EQ(outcome.status, c.status);
-        if (c.usageOnStderr) {
-            EXPECT_TRUE(outcome.out.empty());
-            EXPECT_EQ(outcome.err.rfind("usage: pennantry-term ", 0), 0u) << outcome.err;
-            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
-        } else {
-            EXPECT_FALSE(outcome.out.empty());
-            EXPECT_TRUE(outcome.err.empty());
+    for (const auto& [args, status] : cases) {
+        SCOPED_TRACE(args.back());
+        const Outcome outcome = RunProgram(args, "", config.Path());
+        EXPECT_EQ(outcome.status, status);
+        EXPECT_EQ(outcome.out.empty(), status != 0);
+        EXPECT_EQ(outcome.err.empty(), status == 0);
+        if (status != 0) {
+            EXPECT_TRUE(outcome.err.starts_with("usage: pennantry-term ")) << outcome.err;
+            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << outcome.err;
         }
     }
     EXPECT_EQ(RunProgram({"--version"}, "", config.Path()).out, "pennantry-term 1.0\n");
