@@ -1,85 +1,143 @@
-// Answers the modal windows a test opens, one scripted step per window or click, with a deadline.
+// Answers the modal windows a test opens, one scripted step each, with a deadline so nothing hangs.
 #pragma once
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "Random.h"
+// Failures show a QString as its text, not its bytes.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace pennantry::test {
 
-// Polls QApplication::activeModalWidget(). Each step waits until the active modal window matches
-// it, then acts on it from the event loop (never inside the poll, so an action may open another
-// modal window). A step not reached within the deadline, or a modal window with no step left for
-// it, is a failure; from then on every modal window is rejected, so the test ends instead of hanging.
-class ModalScript : public QObject {
-public:
-    explicit ModalScript(int deadlineMs = 5000);
-    ~ModalScript() override;
+inline std::string Describe(QWidget* window)
+{
+    const auto* box = qobject_cast<QMessageBox*>(window);
+    return std::string(window->metaObject()->className()) + ' ' + (box ? box->text() : window->windowTitle()).toStdString();
+}
 
+// A message box as a script records it; no caption means the application's name.
+inline std::string Box(std::string_view text, std::string_view caption = {})
+{
+    return (caption.empty() ? QCoreApplication::applicationName().toStdString() : std::string(caption)) + '|' + std::string(text);
+}
+
+// Each step waits for an active modal window it matches, then acts on it from the event loop (never
+// inside the poll, so that an action may open another modal window). A step not reached within the
+// deadline, a modal window no step is left for, or a step that never ran fails the test; after a
+// failure every modal window is rejected, so the test ends instead of hanging.
+class ModalScript {
+public:
     using Match = std::function<bool(QWidget*)>;
     using Act = std::function<void(QWidget*)>;
-    ModalScript& Then(const QString& what, Match match, Act act);
 
-    // A message box: records "caption|text", then presses the given button.
-    ModalScript& Press(QMessageBox::StandardButton button = QMessageBox::Ok);
-    // A message box with exactly this text (and caption, when given): records it and presses OK.
-    ModalScript& PressOkOn(const QString& text, const QString& caption = QString());
-    // A dialog with a control of this identifier: clicks it.
-    ModalScript& Click(int id);
-    // Escape on the active modal window.
-    ModalScript& Escape();
+    ModalScript()
+    {
+        sinceProgress_.start();
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start(5);
+    }
+    ~ModalScript()
+    {
+        if (next_ < steps_.size())
+            failures_.push_back("step " + std::to_string(next_ + 1) + " of " + std::to_string(steps_.size()) + " never ran");
+        for (const std::string& failure : failures_)
+            ADD_FAILURE() << failure;
+    }
 
-    // Everything went as scripted: every step ran and nothing failed.
-    bool Finished() const { return failures_.isEmpty() && next_ == steps_.size(); }
-    QString Report() const;
-    const QStringList& Boxes() const { return boxes_; }
+    ModalScript& Then(Match match, Act act)
+    {
+        steps_.push_back({std::move(match), std::move(act)});
+        return *this;
+    }
+    ModalScript& On(const QWidget* window, Act act) { return Then([window](QWidget* w) { return w == window; }, std::move(act)); }
+    // A message box: records "caption|text" in Boxes(), then presses the button.
+    ModalScript& Press(QMessageBox::StandardButton button = QMessageBox::Ok)
+    {
+        return Then(Is<QMessageBox>, [this, button](QWidget* w) {
+            auto* box = static_cast<QMessageBox*>(w);
+            boxes_.push_back((box->windowTitle() + QLatin1Char('|') + box->text()).toStdString());
+            if (QAbstractButton* pressed = box->button(button))
+                pressed->click();
+            else
+                Fail("no such button on " + Describe(w));
+        });
+    }
+    // The window with a button of this identifier: clicks it.
+    ModalScript& Click(int id)
+    {
+        const auto button = [name = QString::number(id)](QWidget* w) {
+            return w->findChild<QAbstractButton*>(name, Qt::FindDirectChildrenOnly);
+        };
+        return Then([button](QWidget* w) { return button(w) != nullptr; }, [button](QWidget* w) { button(w)->click(); });
+    }
+
+    template <class W>
+    static bool Is(QWidget* window) { return qobject_cast<W*>(window) != nullptr; }
+    const std::vector<std::string>& Boxes() const { return boxes_; }
 
 private:
-    struct Step {
-        QString What;
-        Match Matches;
-        Act Action;
-    };
-    void Poll();
-    void Fail(const QString& why);
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (failed_ && modal != nullptr)
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        if (failed_ || busy_)
+            return;
+        if (next_ < steps_.size() && modal != nullptr && steps_[next_].first(modal)) {
+            busy_ = true;
+            QTimer::singleShot(0, &timer_, [this, target = QPointer<QWidget>(modal)] {
+                busy_ = false;
+                const Act act = steps_[next_++].second;
+                sinceProgress_.restart();
+                if (target)
+                    act(target);
+            });
+        } else if (next_ < steps_.size() && sinceProgress_.elapsed() > 5000) {
+            Fail("timed out at step " + std::to_string(next_ + 1) + "; active: " + (modal ? Describe(modal) : "nothing"));
+        } else if (next_ == steps_.size() && modal == nullptr) {
+            unexpectedSince_.invalidate();
+        } else if (next_ == steps_.size() && !unexpectedSince_.isValid()) {
+            // A window whose handler is still closing it stays the active modal for a moment.
+            unexpectedSince_.start();
+        } else if (next_ == steps_.size() && unexpectedSince_.elapsed() > 300) {
+            Fail("unexpected " + Describe(modal));
+        }
+    }
+    void Fail(const std::string& why)
+    {
+        failures_.push_back(why);
+        failed_ = true;
+    }
 
-    std::vector<Step> steps_;
+    std::vector<std::pair<Match, Act>> steps_;
     std::size_t next_ = 0;
     bool busy_ = false;
-    bool bailing_ = false;
-    int deadlineMs_;
+    bool failed_ = false;
     QElapsedTimer sinceProgress_;
     QElapsedTimer unexpectedSince_;
-    static constexpr int UnexpectedGraceMs = 300;
     QTimer timer_;
-    QStringList failures_;
-    QStringList boxes_;
+    std::vector<std::string> failures_;
+    std::vector<std::string> boxes_;
 };
 
-// Returns the numbers it was given, in order; a draw beyond them fails the test.
-class ScriptedRandom final : public Random {
-public:
-    explicit ScriptedRandom(std::vector<int> draws = {}) : draws_(std::move(draws)) {}
-    void Seed(std::uint32_t) override {}
-    int Rand() override;
-    void Add(std::vector<int> draws) { draws_.insert(draws_.end(), draws.begin(), draws.end()); }
-    bool AllDrawn() const { return next_ == draws_.size(); }
-
-private:
-    std::vector<int> draws_;
-    std::size_t next_ = 0;
+// Every test ends with no top-level window left shown.
+struct UiTest : testing::Test {
+    void TearDown() override
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            EXPECT_FALSE(window->isVisible()) << "left open: " << Describe(window);
+            window->hide();
+        }
+    }
 };
-
-// Closes every top-level window still shown; true when there was none.
-bool NoWindowLeftOpen();
 
 }  // namespace pennantry::test
