@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -49,6 +50,15 @@ constexpr std::array<LaterText, 12> LaterTexts{{
 QSize Needed(const QFontMetrics& metrics, int width, int flags, const QString& text)
 {
     return metrics.boundingRect(QRect(0, 0, width, 1000), flags, text).size();
+}
+
+// A PNG of the resources; a null pixmap when it is missing. Naming the format spares the start-up
+// the loading of every image plugin that guessing it would cost.
+QPixmap ReadPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 bool Within(const QSize& needed, const QRect& room) { return needed.width() <= room.width() && needed.height() <= room.height(); }
@@ -259,13 +269,13 @@ QRect ToPixels(int x, int y, int width, int height, const DialogFont& font)
     return QRect(left, top, horizontal(x + width) - left, vertical(y + height) - top);
 }
 
-QPixmap Bitmap(int number) { return QPixmap(QStringLiteral(":/pennantry/bitmap%1.png").arg(number)); }
+QPixmap Bitmap(int number) { return ReadPng(QStringLiteral(":/pennantry/bitmap%1.png").arg(number)); }
 
 QIcon ProgramIcon()
 {
     QIcon icon;
     for (const int size : {16, 32}) {
-        const QPixmap pixmap(QStringLiteral(":/pennantry/icon%1-%2.png").arg(IconProgram).arg(size));
+        const QPixmap pixmap = ReadPng(QStringLiteral(":/pennantry/icon%1-%2.png").arg(IconProgram).arg(size));
         if (!pixmap.isNull())
             icon.addPixmap(pixmap);
     }
