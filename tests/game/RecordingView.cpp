@@ -16,6 +16,23 @@ int ScriptedRandom::Rand()
     return value;
 }
 
+namespace {
+
+// The next queued answer; an empty queue fails the test and gets the most harmless answer.
+template <typename T>
+T Next(std::deque<T>& queue, T harmless, const char* what)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return harmless;
+    }
+    T answer = queue.front();
+    queue.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 std::vector<int> Blow(int coin, int damage, int turnBack) { return {coin, damage, turnBack}; }
 
 std::vector<int> Knockout(int coin)
@@ -68,15 +85,7 @@ void RecordingView::ShowMessage(const std::string& text, const std::string& capt
 
 Answer RecordingView::AskYesNo(const std::string& text)
 {
-    Answer answer = Answer::No;
-    if (AutoAnswer) {
-        answer = Answer::Yes;
-    } else if (Answers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text;
-    } else {
-        answer = Answers.front();
-        Answers.pop_front();
-    }
+    const Answer answer = AutoAnswer ? Answer::Yes : Next(Answers, Answer::No, "question");
     Log.push_back("ask " + text + (answer == Answer::Yes ? " yes" : " no"));
     return answer;
 }
@@ -85,17 +94,9 @@ void RecordingView::RunAboutDialog() { Log.push_back("about"); }
 
 void RecordingView::RunSkillDialog(SkillUpgradeRules& rules)
 {
-    std::vector<std::string> clicks;
-    if (AutoAnswer) {
-        static const char* names[] = {"run", "hit", "pitch", "catch"};
-        clicks = {names[AutoSkill++ % 4], "ok"};
-    } else if (SkillClicks.empty()) {
-        ADD_FAILURE() << "unexpected Skill Upgrade dialog";
-        clicks = {"cancel"};
-    } else {
-        clicks = SkillClicks.front();
-        SkillClicks.pop_front();
-    }
+    static const char* names[] = {"run", "hit", "pitch", "catch"};
+    const auto clicks = AutoAnswer ? std::vector<std::string>{names[AutoSkill++ % 4], "ok"}
+                                   : Next(SkillClicks, {"cancel"}, "Skill Upgrade dialog");
     std::string line = "skill";
     for (const auto& click : clicks) {
         line += " " + click;
@@ -116,16 +117,7 @@ void RecordingView::RunBattleDialog(BattleRules& rules)
 {
     Log.push_back("battle");
     rules.OnInitDialog(*this);
-    std::vector<std::string> clicks;
-    if (AutoAnswer) {
-        clicks = {"fight"};
-    } else if (BattleClicks.empty()) {
-        ADD_FAILURE() << "unexpected battle";
-        clicks = {"close"};
-    } else {
-        clicks = BattleClicks.front();
-        BattleClicks.pop_front();
-    }
+    const auto clicks = AutoAnswer ? std::vector<std::string>{"fight"} : Next(BattleClicks, {"close"}, "battle");
     for (const auto& click : clicks) {
         if (click == "attack") rules.OnAttack(*this);
         else if (click == "fight")
