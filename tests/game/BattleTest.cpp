@@ -23,6 +23,8 @@ TEST_F(GameTest, EveryEndingOfABattleLeavesItsFlagsOutAndMessages)
         {"human beaten, human runner", 'H', 1, {"fight"}, Knockout(1), 1, 1, 0, 1, "battle message ANNOUNCER: The human is O-U-T!"},
         {"monster turns back", 'M', 2, {"attack"}, Blow(1, 3, 0), 1, 0, 1, 0, "message The monster returns to the base. The runner is SAFE!"},
         {"return to base", 'H', 3, {"return"}, {}, 1, 0, 0, 0, "message The human returns to the base. The runner is SAFE!"},
+        // A monster never turns back at first base, and a blow may take nothing.
+        {"no turning back at first", 'M', 1, {"attack", "surrender"}, Blow(0, 0, 0), 0, 0, 0, 0, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
         {"human surrenders", 'H', 1, {"surrender"}, {}, 1, 1, 0, 1, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
         {"surrender to a monster", 'M', 2, {"surrender"}, {}, 0, 0, 0, 0, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
         {"close box, human", 'H', 2, {"close"}, {}, 1, 1, 0, 1, "battle message ANNOUNCER: The player surrenders the base to the monster!"},
@@ -77,47 +79,6 @@ TEST_F(GameTest, OnlyAHumanRunnerOnAnExtraBaseAttemptMayReturnToBase)
         const bool ended = view.Log[3].rfind("battle message", 0) == 0;
         EXPECT_EQ(ended, std::string(c.expected) == "return off");
     }
-}
-
-TEST_F(GameTest, AMonsterNeverTurnsBackAtFirstAndABlowOfNothingChangesNoHitPoints)
-{
-    play.BattingSide = 'M';
-    play.BasesAdvanced = 1;
-    play.AdvanceStopped = 0;
-    Draws(Blow(0, 0, 0));
-    Draws(Blow(1, 4, 0));
-    view.BattleClicks.push_back({"attack", "attack", "surrender"});
-    game.RunBattle();
-    EXPECT_EQ(view.Log[3], "hp 50/50 ANNOUNCER: The monster lost 0 health points!");
-    EXPECT_EQ(view.Log[4], "hp 50/46 ANNOUNCER: The human lost 4 health points!");
-    EXPECT_EQ(play.AdvanceStopped, 0);
-}
-
-TEST(BattleRules, TheDecidingBlowIsNeverShownNorKeptAndNothingHappensAfterTheEnd)
-{
-    PlayVariables play;
-    play.BattingSide = 'H';
-    play.BasesAdvanced = 1;
-    ScriptedRandom random;
-    SteppingClock clock(7);
-    RecordingView view;
-    BattleRules battle(play, random, clock);
-    battle.OnInitDialog(view);
-    for (int v : Knockout(1))
-        random.Values.push_back(v);
-    while (!battle.Ended())
-        battle.OnAttack(view);
-    EXPECT_EQ(battle.HumanHp, "5");
-    EXPECT_EQ(battle.BattleMessage, "ANNOUNCER: The human lost 9 health points!");
-    EXPECT_EQ(battle.Shown(), (BattleLabels{"50", "5", "ANNOUNCER: The human lost 9 health points!"}));
-    EXPECT_EQ(view.Log.back(), "battle message ANNOUNCER: The human is O-U-T!");
-
-    const auto before = view.Log.size();
-    battle.OnAttack(view);
-    battle.OnSurrenderBase(view);
-    battle.OnClose(view);
-    EXPECT_EQ(view.Log.size(), before);
-    EXPECT_TRUE(random.Values.empty());
 }
 
 }  // namespace

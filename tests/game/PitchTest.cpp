@@ -1,4 +1,6 @@
 // One pitch: the thresholds and zones, the count, walks, hits and extra-base attempts.
+#include <tuple>
+
 #include "GameFixture.h"
 
 namespace pennantry::test {
@@ -140,23 +142,16 @@ TEST_F(GameTest, TheRunLevelMovesTheZonesOfExtraBaseAttempts)
 {
     // At level 1 a roll of 69 is a single; 70 goes on to a double.
     game.Board.InningHalf = "B";
-    Draws({69, 99});
-    Draws(Knockout(0));
-    view.BattleClicks.push_back({"fight"});
-    game.OnReadyToSwing();
-    EXPECT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(Runners(), "100");
-
-    Bases(0, 0, 0);
-    view.Log.clear();
-    Draws({70, 99});
-    Draws(Knockout(0));
-    Draws(Knockout(0));
-    view.BattleClicks.push_back({"fight"});
-    view.BattleClicks.push_back({"fight"});
-    game.OnReadyToSwing();
-    EXPECT_EQ(view.Messages().back(), "ANNOUNCER: The human is going for a double!");
-    EXPECT_EQ(Runners(), "010");
+    for (const auto& [roll, battles, runners] : {std::tuple{69, 1, "100"}, std::tuple{70, 2, "010"}}) {
+        Bases(0, 0, 0);
+        Draws({roll, 99});
+        for (int battle = 0; battle < battles; ++battle) {
+            Draws(Knockout(0));
+            view.BattleClicks.push_back({"fight"});
+        }
+        game.OnReadyToSwing();
+        EXPECT_EQ(Runners(), runners) << roll;
+    }
 
     // Run level 5: a roll of 75 already brings a home-run attempt.
     Bases(0, 0, 0);
@@ -215,22 +210,6 @@ TEST_F(GameTest, ARunnerWhoGoesBackSafeFromAHomeRunAttemptEndsOnThird)
     EXPECT_EQ(messages.back(), "ANNOUNCER: The Humans scored a run!");
     EXPECT_EQ(Runners(), "001");
     EXPECT_EQ(game.Board.Outs, "0");
-}
-
-TEST_F(GameTest, AThirdOutOnAnExtraBaseAttemptLeavesTheNewHalfWithEmptyBases)
-{
-    game.Board.Inning = "3";
-    game.Board.Outs = "2";
-    Bases(0, 0, 1);
-    Draws({72, 99});
-    Draws(Knockout(1));
-    Draws(Knockout(0));
-    view.BattleClicks.push_back({"fight"});
-    view.BattleClicks.push_back({"fight"});
-    game.OnPitch();
-    EXPECT_EQ(view.Messages().back(), "ANNOUNCER: Another Out! Bottom of the 3rd, Humans Up To Bat!");
-    EXPECT_EQ(Runners(), "000");
-    EXPECT_EQ(Describe(game.Board), "B3 H0 M0 b0 s0 o0 h1111 m1111");
 }
 
 }  // namespace
