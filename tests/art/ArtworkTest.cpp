@@ -1,134 +1,73 @@
 // The embedded pictures load at the sizes the window lays out, in 16 colours, and fit the field.
 #include <gtest/gtest.h>
 
-#include <QColor>
+#include <algorithm>
+
 #include <QImage>
 #include <QSet>
-#include <QString>
 
 #include "DialogTemplates.h"
 
 namespace pennantry {
 namespace {
 
-QImage Picture(int resource)
-{
-    return QImage(QStringLiteral(":/pennantry/bitmap%1.png").arg(resource));
-}
+QImage Picture(int resource) { return QImage(QStringLiteral(":/pennantry/bitmap%1.png").arg(resource)); }
 
 // The window's dialog font comes near 6 x 13 pixels a base unit, and the field is drawn for it.
-QPoint ToPixels(int x, int y)
+QPoint ToPixels(int x, int y) { return {qRound(x * 6 / 4.0), qRound(y * 13 / 8.0)}; }
+
+bool IsGrass(QRgb pixel) { return qGreen(pixel) > qRed(pixel) + 30 && qGreen(pixel) > qBlue(pixel) + 30; }
+
+TEST(Artwork, EveryPictureLoadsAtTheSizeTheWindowLaysOutInAtMostSixteenColours)
 {
-    return {qRound(x * 6 / 4.0), qRound(y * 13 / 8.0)};
-}
-
-bool IsGrass(QRgb pixel)
-{
-    return qGreen(pixel) > qRed(pixel) + 30 && qGreen(pixel) > qBlue(pixel) + 30;
-}
-
-struct Expected {
-    const char* Path;
-    int Width, Height;
-};
-
-const Expected EveryPicture[] = {
-    {":/pennantry/bitmap129.png", 251, 260},
-    {":/pennantry/bitmap130.png", 48, 48},
-    {":/pennantry/bitmap131.png", 48, 48},
-    {":/pennantry/bitmap132.png", 42, 42},
-    {":/pennantry/icon128-16.png", 16, 16},
-    {":/pennantry/icon128-32.png", 32, 32},
-};
-
-TEST(Artwork, EveryPictureLoadsFromTheProgramAtTheSizeTheWindowLaysOut)
-{
-    for (const auto& picture : EveryPicture) {
-        SCOPED_TRACE(picture.Path);
-        const QImage image(QString::fromLatin1(picture.Path));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(picture.Width, picture.Height));
-    }
-}
-
-TEST(Artwork, EveryPictureHasAtMostSixteenColours)
-{
-    for (const auto& picture : EveryPicture) {
-        SCOPED_TRACE(picture.Path);
-        const QImage image = QImage(QString::fromLatin1(picture.Path)).convertToFormat(QImage::Format_ARGB32);
+    const std::pair<const char*, QSize> pictures[] = {
+        {"bitmap129", {251, 260}}, {"bitmap130", {48, 48}},   {"bitmap131", {48, 48}},
+        {"bitmap132", {42, 42}},   {"icon128-16", {16, 16}}, {"icon128-32", {32, 32}},
+    };
+    for (const auto& [name, size] : pictures) {
+        SCOPED_TRACE(name);
+        const QImage image = QImage(QStringLiteral(":/pennantry/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(image.size(), size);  // a picture that failed to load is 0 x 0
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 colours.insert(image.pixel(x, y));
         EXPECT_LE(colours.size(), 16);
     }
+    EXPECT_LT(qGray(Picture(BitmapOccupiedBase).pixel(24, 24)), 64);  // only the occupied base shows a runner
+    EXPECT_GT(qGray(Picture(BitmapEmptyBase).pixel(24, 24)), 192);
 }
 
-// The base, batter and ball pictures sit over the field: outside their subject they must let the
-// field show through, or each would stand in a square of its own colour.
-TEST(Artwork, PicturesOverTheFieldAreClearAroundTheirSubject)
-{
-    for (int resource : {BitmapOccupiedBase, BitmapEmptyBase, BitmapBall}) {
-        SCOPED_TRACE(resource);
-        const QImage image = Picture(resource);
-        ASSERT_FALSE(image.isNull());
-        const int right = image.width() - 1;
-        const int bottom = image.height() - 1;
-        for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
-            EXPECT_EQ(qAlpha(image.pixel(corner)), 0);
-        EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
-    }
-}
-
-TEST(Artwork, OnlyTheOccupiedBaseShowsARunner)
-{
-    const QImage occupied = Picture(BitmapOccupiedBase);
-    const QImage empty = Picture(BitmapEmptyBase);
-    ASSERT_FALSE(occupied.isNull());
-    ASSERT_FALSE(empty.isNull());
-    EXPECT_LT(qGray(occupied.pixel(24, 24)), 64);
-    EXPECT_GT(qGray(empty.pixel(24, 24)), 192);
-}
-
-// Each base picture is laid at its own place in the window, not on the field's picture: its
-// centre must land on the infield's dirt at the field's matching corner, and the ball's between
-// home plate and the mound, on the infield grass.
-TEST(Artwork, BasesAndBallLandOnTheFieldWhereItsDiamondIsDrawn)
+// Each base, the batter and the ball are laid at their own places in the window, over the field's
+// picture: each must let the field show through around its subject, and its centre must land on
+// the infield's dirt at the matching corner of the diamond (the ball's on the grass before home).
+TEST(Artwork, BasesBatterAndBallLandOnTheFieldWhereItsDiamondIsDrawn)
 {
     const DialogTemplate& window = MainWindowTemplate();
-    const DialogControl* field = nullptr;
-    for (const DialogControl& control : window.Controls)
-        if (control.Kind == ControlKind::Picture && control.Resource == BitmapField)
-            field = &control;
-    ASSERT_NE(field, nullptr);
+    const auto field = std::find_if(window.Controls.begin(), window.Controls.end(),
+                                    [](const DialogControl& c) { return c.Resource == BitmapField; });
+    ASSERT_NE(field, window.Controls.end());
     const QImage fieldImage = Picture(BitmapField);
-    ASSERT_FALSE(fieldImage.isNull());
-    const QPoint origin = ToPixels(field->X, field->Y);
-
-    struct Landing {
-        int Id;
-        bool OnGrass;
-    };
-    const Landing landings[] = {
-        {ids::FirstBasePicture, false},
-        {ids::SecondBasePicture, false},
-        {ids::ThirdBasePicture, false},
-        {ids::BatterPicture, false},
-        {ids::BallPicture, true},
-    };
-    for (const Landing& landing : landings) {
-        SCOPED_TRACE(landing.Id);
-        const DialogControl* control = FindControl(window, landing.Id);
+    const std::pair<int, bool> landings[] = {{ids::FirstBasePicture, false}, {ids::SecondBasePicture, false},
+                                             {ids::ThirdBasePicture, false}, {ids::BatterPicture, false},
+                                             {ids::BallPicture, true}};
+    for (const auto& [id, onGrass] : landings) {
+        SCOPED_TRACE(id);
+        const DialogControl* control = FindControl(window, id);
         ASSERT_NE(control, nullptr);
         const QImage picture = Picture(control->Resource);
         ASSERT_FALSE(picture.isNull());
-        const QPoint centre = ToPixels(control->X, control->Y) - origin
-                              + QPoint(picture.width() / 2, picture.height() / 2);
+        const QRect box = picture.rect();
+        for (QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+            EXPECT_EQ(qAlpha(picture.pixel(corner)), 0);
+        const QPoint middle(box.width() / 2, box.height() / 2);
+        EXPECT_EQ(qAlpha(picture.pixel(middle)), 255);
+        const QPoint centre = ToPixels(control->X, control->Y) - ToPixels(field->X, field->Y) + middle;
         ASSERT_TRUE(fieldImage.rect().contains(centre));
         // A few pixels either way, as the window's font may round a unit differently.
         for (QPoint nudge : {QPoint(0, 0), QPoint(-3, 0), QPoint(3, 0), QPoint(0, -3), QPoint(0, 3)})
-            EXPECT_EQ(IsGrass(fieldImage.pixel(centre + nudge)), landing.OnGrass)
-                << "at " << centre.x() + nudge.x() << "," << centre.y() + nudge.y();
+            EXPECT_EQ(IsGrass(fieldImage.pixel(centre + nudge)), onGrass) << "at " << (centre + nudge).x() << ","
+                                                                           << (centre + nudge).y();
     }
 }
 

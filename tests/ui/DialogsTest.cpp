@@ -20,13 +20,17 @@ using Dialogs = test::UiTest;
 
 void Click(QWidget& dialog, int id) { Control<QAbstractButton>(dialog, id)->click(); }
 
-// Every blow hits the one side for nine points, and a monster never turns back.
-struct Blows final : Random {
-    explicit Blows(int side) : side(side) {}
+// A battle in which every blow hits the one side for nine points, and a monster never turns back.
+struct Battle final : Random {
+    Battle(char side, int bases, int hit) : play{side, bases}, hit(hit) {}
     void Seed(std::uint32_t) override {}
-    int Rand() override { return draws++ % 3 == 0 ? side : 9; }
-    int side;
+    int Rand() override { return draws++ % 3 == 0 ? hit : 9; }
+    PlayVariables play;
+    int hit;
     int draws = 0;
+    SteppingClock clock{1000};
+    BattleRules rules{play, *this, clock};
+    BattleDialog dialog{rules, nullptr};
 };
 
 TEST_F(Dialogs, AboutIconShowsItsOwnBoxAtEveryClick)
@@ -43,11 +47,7 @@ TEST_F(Dialogs, AboutIconShowsItsOwnBoxAtEveryClick)
 TEST_F(Dialogs, SkillDialogTakesOkOnlyAfterAPickAndLeavesTheLastPickInSkillChoiceHoweverItCloses)
 {
     const auto escape = [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); };
-    const struct {
-        int Before;
-        ModalScript::Act Player;
-        int After;
-    } cases[] = {
+    const struct { int Before; ModalScript::Act Player; int After; } cases[] = {
         {SkillRun, [](QWidget* w) { Click(*w, ids::HitLevel); Click(*w, ids::CatchLevel); Click(*w, ids::Ok); }, SkillCatch},
         {SkillPitch, escape, SkillPitch},
         {SkillRun, [=](QWidget* w) { Click(*w, ids::HitLevel); escape(w); }, SkillHit},
@@ -63,8 +63,7 @@ TEST_F(Dialogs, SkillDialogTakesOkOnlyAfterAPickAndLeavesTheLastPickInSkillChoic
          }, SkillCatch},
     };
     for (const auto& c : cases) {
-        PlayVariables play;
-        play.SkillChoice = c.Before;
+        PlayVariables play{.SkillChoice = c.Before};
         SkillUpgradeRules rules(play);
         SkillUpgradeDialog dialog(rules, nullptr);
         ModalScript script;
@@ -77,13 +76,7 @@ TEST_F(Dialogs, SkillDialogTakesOkOnlyAfterAPickAndLeavesTheLastPickInSkillChoic
 
 TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstAndEndsByEveryWayOut)
 {
-    const struct {
-        char Side;
-        int Bases;
-        bool ReturnEnabled;
-        std::function<void(BattleDialog&)> Leave;
-        bool Surrenders;
-    } cases[] = {
+    const struct { char Side; int Bases; bool ReturnEnabled; std::function<void(BattleDialog&)> Leave; bool Surrenders; } cases[] = {
         {'H', 1, false, [](BattleDialog& d) { Click(d, ids::SurrenderBase); }, true},
         {'H', 2, true, [](BattleDialog& d) { d.close(); }, true},
         {'h', 4, true, [](BattleDialog& d) { Click(d, ids::ReturnToBase); }, false},
@@ -91,11 +84,8 @@ TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstAndEndsByEveryWay
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(1, c.Side) + std::to_string(c.Bases));
-        PlayVariables play{c.Side, c.Bases};
-        Blows random(0);
-        SteppingClock clock(1000);
-        BattleRules rules(play, random, clock);
-        BattleDialog dialog(rules, nullptr);
+        Battle battle(c.Side, c.Bases, 0);
+        BattleDialog& dialog = battle.dialog;
         ModalScript script;
         script.On(&dialog, [&](QWidget*) {
             EXPECT_EQ(Control(dialog, ids::ReturnToBase)->isEnabled(), c.ReturnEnabled);
@@ -115,20 +105,16 @@ TEST_F(Dialogs, BattleShowsEveryBlowButTheDecidingOneUnderItsEndingsBox)
 {
     // Each side in turn takes every blow: five leave it 5 points, the sixth decides.
     for (const int side : {0, 1}) {
-        PlayVariables play{'H', 1};
-        Blows random(side);
-        SteppingClock clock(1000);
-        BattleRules rules(play, random, clock);
-        BattleDialog dialog(rules, nullptr);
+        Battle battle('H', 1, side);
+        BattleDialog& dialog = battle.dialog;
         QLabel* hit = Control<QLabel>(dialog, side == 0 ? ids::MonsterHp : ids::HumanHp);
         QLabel* spared = Control<QLabel>(dialog, side == 0 ? ids::HumanHp : ids::MonsterHp);
         ModalScript script;
-        for (int blow = 0; blow < 6; ++blow) {
+        for (int blow = 0; blow < 6; ++blow)
             script.On(&dialog, [&, blow](QWidget*) {
                 EXPECT_EQ(hit->text(), QString::number(50 - 9 * blow));
                 Click(dialog, ids::Attack);
             });
-        }
         script.Then(ModalScript::Is<QMessageBox>, [&](QWidget*) {
             EXPECT_EQ(hit->text() + QLatin1Char('/') + spared->text(), QStringLiteral("5/50"));
             EXPECT_EQ(Control<QLabel>(dialog, ids::BattleMessage)->text(),

@@ -26,7 +26,7 @@ protected:
         return !Label(id)->pixmap().isNull() && Label(id)->pixmap().toImage() == Bitmap(bitmap).toImage();
     }
 
-    // The About box, then a new game with Pitch picked and its "PLAY BALL!" box.
+    // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
     void StartNewGame()
     {
         store.values.clear();
@@ -35,6 +35,10 @@ protected:
         ASSERT_TRUE(window.StartUp());
         ASSERT_EQ(script.Boxes().size(), 1u);
         EXPECT_TRUE(script.Boxes()[0].ends_with("\nPLAY BALL!"));
+        EXPECT_EQ(Label(1008)->text(), QStringLiteral("2"));  // the Humans' pitch level, upgraded
+        EXPECT_EQ(Label(1018)->text() + Label(1019)->text(), QStringLiteral("1T"));
+        EXPECT_TRUE(Enabled(ids::PitchButton));
+        EXPECT_FALSE(Enabled(ids::SwingButton));
     }
 
     PlayVariables play;
@@ -112,25 +116,12 @@ TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
     ASSERT_TRUE(window.StartUp());
     for (const ScoreboardField& field : ScoreboardFields)
         EXPECT_EQ(Label(field.Label)->text().toStdString(), saved.at(field.SavedName)) << field.Name;
-    EXPECT_TRUE(Shows(ids::FirstBasePicture, BitmapOccupiedBase));
-    EXPECT_TRUE(Shows(ids::SecondBasePicture, BitmapEmptyBase));
-    EXPECT_TRUE(Shows(ids::ThirdBasePicture, BitmapOccupiedBase));
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(Enabled(ids::SwingButton));
-    EXPECT_FALSE(Enabled(ids::PitchButton));
+    EXPECT_TRUE(Shows(ids::FirstBasePicture, BitmapOccupiedBase) && Shows(ids::SecondBasePicture, BitmapEmptyBase)
+                && Shows(ids::ThirdBasePicture, BitmapOccupiedBase));
+    EXPECT_TRUE(Enabled(ids::SwingButton) && !Enabled(ids::PitchButton) && !window.isVisible());
 }
 
-TEST_F(Window, StartsANewGameWithTheSkillPickedWhenNothingIsSaved)
-{
-    StartNewGame();
-    EXPECT_EQ(Label(1008)->text(), QStringLiteral("2"));  // the Humans' pitch level, upgraded
-    EXPECT_EQ(Label(1018)->text() + Label(1019)->text(), QStringLiteral("1T"));
-    EXPECT_TRUE(Enabled(ids::PitchButton));
-    EXPECT_FALSE(Enabled(ids::SwingButton));
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(Window, SavesWhenClosedBySaveAndExitOrTheCloseBoxButNotByEscape)
+TEST_F(Window, StartsANewGameWithThePickedSkillAndSavesItOnSaveAndExitOrTheCloseBoxButNotOnEscape)
 {
     const std::pair<std::function<void(GameWindow&)>, bool> ways[] = {
         {[](GameWindow& w) { Control<QPushButton>(w, ids::SaveExitButton)->click(); }, true},
@@ -139,6 +130,7 @@ TEST_F(Window, SavesWhenClosedBySaveAndExitOrTheCloseBoxButNotByEscape)
     };
     for (const auto& [close, saves] : ways) {
         StartNewGame();
+        EXPECT_FALSE(window.isVisible());
         store.values.clear();
         window.show();
         close(window);

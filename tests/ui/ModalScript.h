@@ -24,51 +24,48 @@ inline std::string Describe(QWidget* window)
     return std::string(window->metaObject()->className()) + ' ' + (box ? box->text() : window->windowTitle()).toStdString();
 }
 
-// A message box as a script records it; no caption means the application's name.
+// A message box as Press records it: "caption|text", where no caption means the application's name.
 inline std::string Box(std::string_view text, std::string_view caption = {})
 {
     return (caption.empty() ? QCoreApplication::applicationName().toStdString() : std::string(caption)) + '|' + std::string(text);
 }
 
 // Each step waits for an active modal window it matches, then acts on it from the event loop (never
-// inside the poll, so that an action may open another modal window). A step not reached within the
-// deadline, a modal window no step is left for, or a step that never ran fails the test; after a
-// failure every modal window is rejected, so the test ends instead of hanging.
+// inside the poll, so that an action may open another modal window). A step not reached in 5 s, a
+// modal window still open 0.3 s after the last step, or a step that never ran fails the test; after
+// a failure every modal window is rejected, so the test ends instead of hanging.
 class ModalScript {
 public:
-    using Match = std::function<bool(QWidget*)>;
     using Act = std::function<void(QWidget*)>;
 
     ModalScript()
     {
-        sinceProgress_.start();
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start(5);
+        since_.start();
     }
     ~ModalScript()
     {
-        if (next_ < steps_.size())
-            failures_.push_back("step " + std::to_string(next_ + 1) + " of " + std::to_string(steps_.size()) + " never ran");
+        EXPECT_EQ(next_, steps_.size()) << "steps that never ran";
         for (const std::string& failure : failures_)
             ADD_FAILURE() << failure;
     }
 
-    ModalScript& Then(Match match, Act act)
+    ModalScript& Then(std::function<bool(QWidget*)> match, Act act)
     {
         steps_.push_back({std::move(match), std::move(act)});
         return *this;
     }
     ModalScript& On(const QWidget* window, Act act) { return Then([window](QWidget* w) { return w == window; }, std::move(act)); }
-    // A message box: records "caption|text" in Boxes(), then presses the button.
     ModalScript& Press(QMessageBox::StandardButton button = QMessageBox::Ok)
     {
         return Then(Is<QMessageBox>, [this, button](QWidget* w) {
             auto* box = static_cast<QMessageBox*>(w);
             boxes_.push_back((box->windowTitle() + QLatin1Char('|') + box->text()).toStdString());
-            if (QAbstractButton* pressed = box->button(button))
-                pressed->click();
+            if (box->button(button) == nullptr)
+                failures_.push_back("no such button on " + Describe(w));
             else
-                Fail("no such button on " + Describe(w));
+                box->button(button)->click();
         });
     }
     // The window with a button of this identifier: clicks it.
@@ -88,42 +85,32 @@ private:
     void Poll()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (failed_ && modal != nullptr)
+        const bool done = next_ == steps_.size();
+        if (!failures_.empty() && modal != nullptr)
             QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
-        if (failed_ || busy_)
+        if (!failures_.empty() || busy_)
             return;
-        if (next_ < steps_.size() && modal != nullptr && steps_[next_].first(modal)) {
+        if (!done && modal != nullptr && steps_[next_].first(modal)) {
             busy_ = true;
             QTimer::singleShot(0, &timer_, [this, target = QPointer<QWidget>(modal)] {
                 busy_ = false;
                 const Act act = steps_[next_++].second;
-                sinceProgress_.restart();
+                since_.restart();
                 if (target)
                     act(target);
             });
-        } else if (next_ < steps_.size() && sinceProgress_.elapsed() > 5000) {
-            Fail("timed out at step " + std::to_string(next_ + 1) + "; active: " + (modal ? Describe(modal) : "nothing"));
-        } else if (next_ == steps_.size() && modal == nullptr) {
-            unexpectedSince_.invalidate();
-        } else if (next_ == steps_.size() && !unexpectedSince_.isValid()) {
-            // A window whose handler is still closing it stays the active modal for a moment.
-            unexpectedSince_.start();
-        } else if (next_ == steps_.size() && unexpectedSince_.elapsed() > 300) {
-            Fail("unexpected " + Describe(modal));
+        } else if (done && modal == nullptr) {
+            since_.restart();
+        } else if (since_.elapsed() > (done ? 300 : 5000)) {
+            failures_.push_back((done ? "unexpected " : "timed out at step " + std::to_string(next_ + 1) + "; active: ")
+                                + (modal ? Describe(modal) : "nothing"));
         }
     }
-    void Fail(const std::string& why)
-    {
-        failures_.push_back(why);
-        failed_ = true;
-    }
 
-    std::vector<std::pair<Match, Act>> steps_;
+    std::vector<std::pair<std::function<bool(QWidget*)>, Act>> steps_;
     std::size_t next_ = 0;
     bool busy_ = false;
-    bool failed_ = false;
-    QElapsedTimer sinceProgress_;
-    QElapsedTimer unexpectedSince_;
+    QElapsedTimer since_;  // since the last step ran, or since no modal window was open once all had
     QTimer timer_;
     std::vector<std::string> failures_;
     std::vector<std::string> boxes_;

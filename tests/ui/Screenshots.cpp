@@ -4,8 +4,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cstdlib>
-
 #include "BattleDialog.h"
 #include "DialogTemplates.h"
 #include "GameWindow.h"
@@ -16,19 +14,17 @@ using namespace pennantry;
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
-
-    PlayVariables play;
+    PlayVariables play{'H', 2};
     ClassicRandom random;
     SteppingClock clock(20240601);
     MemoryStore store;
+
     GameWindow window(random, clock, store, play);
-    Scoreboard& board = window.CurrentGame().Board;
-    board = Scoreboard{"2", "2", "3", "1", "2", "4", "6", "B", "1", "3", "2", "2", "3", "1", "1"};
-    window.RefreshLabels(board);
+    window.RefreshLabels(Scoreboard{"2", "2", "3", "1", "2", "4", "6", "B", "1", "3", "2", "2", "3", "1", "1"});
     window.SetBasePicture(1, true);
     window.SetBasePicture(3, true);
     window.ShowBall(true);
@@ -36,8 +32,6 @@ int main(int argc, char** argv)
     window.EnablePlayButton(PlayButton::Swing, true);
     window.grab().save(out.filePath(QStringLiteral("main-window.png")));
 
-    play.BattingSide = 'H';
-    play.BasesAdvanced = 2;
     BattleRules rules(play, random, clock);
     BattleDialog battle(rules, nullptr);
     rules.OnInitDialog(battle);
@@ -49,5 +43,4 @@ int main(int argc, char** argv)
     SkillUpgradeDialog skill(choice, nullptr);
     Control<QRadioButton>(skill, ids::HitLevel)->click();
     skill.grab().save(out.filePath(QStringLiteral("skill-upgrade.png")));
-    return 0;
 }

@@ -27,16 +27,10 @@ QString ShownText(QWidget* widget)
 }
 
 // Where a control draws its text and the room it must stay inside, in the dialog's coordinates.
-struct TextPlace {
-    QRect Text;
-    QRect Room;
-};
-
-TextPlace PlaceOfText(QWidget* widget)
+std::pair<QRect, QRect> PlaceOfText(QWidget* widget)
 {
     const QFontMetrics metrics(widget->font());
-    QRect room;
-    QRect text;
+    QRect room, text;
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         room = label->contentsRect();
         const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
@@ -94,10 +88,9 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateAndWholePictureAndCutsO
     }
 
     // The widest texts the labels show later must fit too: two-digit scores, innings and levels.
-    if (&dialogTemplate == &MainWindowTemplate()) {
-        for (const int id : {1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1018})
+    for (const int id : {1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1018})
+        if (&dialogTemplate == &MainWindowTemplate())
             Control<QLabel>(dialog, id)->setText(QStringLiteral("10"));
-    }
     if (&dialogTemplate == &BattleTemplate())
         Control<QLabel>(dialog, ids::BattleMessage)->setText(QStringLiteral("ANNOUNCER: The monster lost 9 health points!"));
     QList<QRect> texts;
@@ -105,11 +98,10 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateAndWholePictureAndCutsO
         if (ShownText(widget).isEmpty())
             continue;
         const auto [text, room] = PlaceOfText(widget);
-        EXPECT_TRUE(room.contains(text)) << widget->objectName().toStdString() << " \"" << ShownText(widget).toStdString()
-                                         << "\" needs " << text.width() << "x" << text.height() << ", has " << room.width()
-                                         << "x" << room.height();
+        SCOPED_TRACE(ShownText(widget).toStdString());
+        EXPECT_TRUE(room.contains(text)) << "needs " << text.width() << "x" << text.height() << ", has " << room.width() << "x" << room.height();
         for (const QRect& other : texts)
-            EXPECT_FALSE(text.intersects(other)) << widget->objectName().toStdString() << " overlaps another text";
+            EXPECT_FALSE(text.intersects(other)) << "overlaps another text";
         if (!qobject_cast<QGroupBox*>(widget))
             texts << text;
     }

@@ -2,13 +2,11 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 int main(int argc, char** argv)
 {
     // gtest_discover_tests runs this binary at build time without the tests' environment.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);
