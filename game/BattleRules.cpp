@@ -39,30 +39,20 @@ void BattleRules::OnAttack(BattleView& view)
         return;
     }
 
-    if (coin == 0) {
-        if (Hurt(MonsterHp, "monster", damage)) {
-            if (humanRunner) {
-                view.ShowMessage("ANNOUNCER: The human wins the base!");
-                play_.RunnerOut = 0;
-            } else {
-                view.ShowMessage("ANNOUNCER: The monster is O-U-T!");
-                play_.RunnerOut = 1;
-                play_.AdvanceStopped = 1;
-            }
-            play_.HumansWonBattle = 1;
-            OnOK();
-            return;
-        }
-    } else if (Hurt(HumanHp, "human", damage)) {
-        if (!humanRunner) {
-            view.ShowMessage("ANNOUNCER: The monster wins the base!");
+    // A coin of 0 hits the monster, 1 the human; only the side hit can fall.
+    const bool monsterHit = coin == 0;
+    if (Hurt(monsterHit ? MonsterHp : HumanHp, monsterHit ? "monster" : "human", damage)) {
+        const std::string runner = humanRunner ? "human" : "monster";
+        // The runner takes the base when the other side falls, and is out when his own does.
+        if (monsterHit == humanRunner) {
+            view.ShowMessage("ANNOUNCER: The " + runner + " wins the base!");
             play_.RunnerOut = 0;
         } else {
-            view.ShowMessage("ANNOUNCER: The human is O-U-T!");
-            play_.AdvanceStopped = 1;
+            view.ShowMessage("ANNOUNCER: The " + runner + " is O-U-T!");
             play_.RunnerOut = 1;
+            play_.AdvanceStopped = 1;
         }
-        play_.HumansWonBattle = 0;
+        play_.HumansWonBattle = monsterHit ? 1 : 0;
         OnOK();
         return;
     }
