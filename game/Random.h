@@ -47,14 +47,15 @@ public:
 };
 
 // Reads a fixed start and one second more at each later reading, so that a replay by seed
-// seeds every battle the same way every time.
+// seeds every battle the same way every time. Past the largest reading it goes on from the
+// smallest: the generator takes the reading modulo 2^32, which wraps the same way.
 class SteppingClock final : public Clock {
 public:
-    explicit SteppingClock(std::int64_t start) : next_(start) {}
-    std::int64_t Now() override { return next_++; }
+    explicit SteppingClock(std::int64_t start) : next_(static_cast<std::uint64_t>(start)) {}
+    std::int64_t Now() override { return static_cast<std::int64_t>(next_++); }
 
 private:
-    std::int64_t next_;
+    std::uint64_t next_;
 };
 
 }  // namespace pennantry

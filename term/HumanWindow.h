@@ -11,6 +11,8 @@
 
 namespace pennantry {
 
+class Canvas;
+
 struct HumanOptions {
     // Keys one at a time from a terminal; otherwise one key a line (a line of its own).
     bool singleKeys = false;
@@ -20,7 +22,8 @@ struct HumanOptions {
 };
 
 // Redraws the whole 80 x 24 screen before it waits for each key, so what shows is always the
-// state as last set, with the keys that work at that moment.
+// state as last set, with the keys that work at that moment. `?` shows the keys and the rules
+// over any prompt.
 class HumanWindow final : public TermWindow {
 public:
     HumanWindow(std::string appName, std::FILE* out, int inFd, HumanOptions options);
@@ -31,9 +34,9 @@ protected:
     TermInput Read(Prompt prompt) override;
 
 private:
-    class Canvas;
-
     int NextKey();
+    // The terminal's size when it is too small for the screen, which is then not drawn.
+    bool TooSmall(int& rows, int& columns) const;
     void Draw(Prompt prompt);
     void DrawMain(Canvas& canvas) const;
     void DrawModals(Canvas& canvas) const;
@@ -44,10 +47,7 @@ private:
     HumanOptions options_;
     std::unique_ptr<RawTerminal> terminal_;
     bool ignored_ = false;
+    bool helpShown_ = false;
 };
-
-// The key a line of input stands for where keys come a line at a time: an empty line is Enter,
-// "esc" (or "escape", or the ESC character) is Escape, one character is that key.
-int KeyOfLine(const std::string& line);
 
 }  // namespace pennantry

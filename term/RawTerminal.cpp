@@ -6,6 +6,7 @@
 #include <cstring>
 #include <poll.h>
 #include <termios.h>
+#include <utility>
 #include <unistd.h>
 
 namespace pennantry {
@@ -24,6 +25,19 @@ constexpr char EnterScreen[] = "\x1b[?1049h\x1b[?25l";
 constexpr char LeaveScreen[] = "\x1b[0m\x1b[?25h\x1b[?1049l";
 
 constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+// Every signal we handle, and what it did before, put back when the terminal is.
+constexpr int HandledSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP, SIGWINCH};
+constexpr std::size_t HandledCount = sizeof HandledSignals / sizeof HandledSignals[0];
+struct sigaction g_previous[HandledCount];
+bool g_installed[HandledCount];
+
+std::size_t SignalIndex(int signal)
+{
+    std::size_t i = 0;
+    while (i + 1 < HandledCount && HandledSignals[i] != signal)
+        ++i;
+    return i;
+}
 
 void WriteAll(int fd, const char* text, std::size_t size)
 {
@@ -56,12 +70,13 @@ void Reapply()
         WriteAll(g_outFd, EnterScreen, sizeof EnterScreen - 1);
 }
 
+// The signal does again what it did before the terminal was ours (by default, end the program).
 void OnEndingSignal(int signal)
 {
     const int saved = errno;
     Restore();
     g_active = 0;
-    std::signal(signal, SIG_DFL);
+    ::sigaction(signal, &g_previous[SignalIndex(signal)], nullptr);
     std::raise(signal);
     errno = saved;
 }
@@ -74,6 +89,16 @@ void Install(int signal, void (*handler)(int), bool restart)
     sigemptyset(&action.sa_mask);
     action.sa_flags = restart ? SA_RESTART : 0;
     ::sigaction(signal, &action, nullptr);
+}
+
+// Takes the signal over, remembering what it did; one the parent set to be ignored (SIGHUP under
+// nohup) stays ignored.
+void TakeOver(int signal, void (*handler)(int), bool restart)
+{
+    const std::size_t i = SignalIndex(signal);
+    g_installed[i] = ::sigaction(signal, nullptr, &g_previous[i]) == 0 && g_previous[i].sa_handler != SIG_IGN;
+    if (g_installed[i])
+        Install(signal, handler, restart);
 }
 
 void OnStop(int)
@@ -126,9 +151,9 @@ RawTerminal::RawTerminal(int inFd, int outFd, bool fullScreen) : inFd_(inFd)
     g_outFd = outFd;
     g_fullScreen = fullScreen ? 1 : 0;
     for (int signal : EndingSignals)
-        Install(signal, OnEndingSignal, true);
-    Install(SIGTSTP, OnStop, false);
-    Install(SIGWINCH, OnResize, false);
+        TakeOver(signal, OnEndingSignal, true);
+    TakeOver(SIGTSTP, OnStop, false);
+    TakeOver(SIGWINCH, OnResize, false);
     g_active = 1;
     if (::tcsetattr(inFd, TCSAFLUSH, &g_raw) != 0) {
         g_active = 0;
@@ -142,10 +167,9 @@ RawTerminal::~RawTerminal()
 {
     Restore();
     g_active = 0;
-    for (int signal : EndingSignals)
-        std::signal(signal, SIG_DFL);
-    std::signal(SIGTSTP, SIG_DFL);
-    std::signal(SIGWINCH, SIG_DFL);
+    for (std::size_t i = 0; i < HandledCount; ++i)
+        if (std::exchange(g_installed[i], false))
+            ::sigaction(HandledSignals[i], &g_previous[i], nullptr);
 }
 
 bool RawTerminal::Active() const { return g_active != 0; }

@@ -126,8 +126,9 @@ void TermWindow::ShowMessage(const std::string& text, const std::string& caption
     if (closed_)
         return;
     OpenBox(text, caption, false);
-    // Any input dismisses an OK box; only the end of input does not.
-    ReadModal(Prompt::Ok);
+    // Only OK closes the box, so that a player pressing on through a battle cannot skip its result.
+    for (TermInput input; (input = ReadModal(Prompt::Ok)).command != Command::Ok;)
+        Ignore(input);
     screen_.boxOpen = false;
 }
 

@@ -1,0 +1,35 @@
+// What the dialog templates say, as the human face shows it: control texts with their access
+// keys, the captions of the scoreboard fields and the static texts of a dialog.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DialogTemplates.h"
+#include "Scoreboard.h"
+
+namespace pennantry {
+
+// A control's text as shown: "&&" is one ampersand, "&X" makes X (upper-cased) the access key.
+struct AccessText {
+    std::string text;
+    char key = 0;
+};
+AccessText Access(std::string_view text);
+
+// The text of a template's control; empty when the template has no such control.
+std::string_view ControlText(const DialogTemplate& dialog, int id);
+
+// The static text that labels a scoreboard field of the main window (the nearest one to its left
+// on the same line), and the group box that holds the field; the field's name when it has none.
+std::string MainCaption(std::string_view member);
+std::string GroupCaption(std::string_view member);
+
+// The scoreboard field bound to the label that the template names `member`.
+std::string Scoreboard::*BoundMember(std::string_view member);
+
+// The static texts of a template that have no identifier, in template order.
+std::vector<std::string_view> StaticTexts(const DialogTemplate& dialog);
+
+}  // namespace pennantry
