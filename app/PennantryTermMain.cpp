@@ -1,6 +1,6 @@
 // Entry point of the terminal edition: reads the arguments, then wires a face, the store, the
 // generator and the clock to the game.
-#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,7 +8,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 
 #include "CommandLine.h"
@@ -42,6 +41,19 @@ bool ColourWanted()
     return Terminal(STDOUT_FILENO);
 }
 
+// The machine face, or the human face fitted to where standard input and output lead.
+std::unique_ptr<pennantry::TermWindow> MakeView(bool json, const std::string& name)
+{
+    using namespace pennantry;
+    if (json)
+        return std::make_unique<JsonWindow>(name, stdout, STDIN_FILENO);
+    HumanOptions human;
+    human.singleKeys = Terminal(STDIN_FILENO);
+    human.fullScreen = human.singleKeys && Terminal(STDOUT_FILENO);
+    human.colour = ColourWanted();
+    return std::make_unique<HumanWindow>(name, stdout, STDIN_FILENO, human);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -73,16 +85,7 @@ int main(int argc, char** argv)
     MemoryStore store;
 #endif
 
-    std::unique_ptr<TermWindow> view;
-    if (json) {
-        view = std::make_unique<JsonWindow>(name, stdout, STDIN_FILENO);
-    } else {
-        HumanOptions human;
-        human.singleKeys = Terminal(STDIN_FILENO);
-        human.fullScreen = human.singleKeys && Terminal(STDOUT_FILENO);
-        human.colour = ColourWanted();
-        view = std::make_unique<HumanWindow>(name, stdout, STDIN_FILENO, human);
-    }
+    std::unique_ptr<TermWindow> view = MakeView(json, name);
 
     Game game(*view, random, *clock, store, play);
     try {

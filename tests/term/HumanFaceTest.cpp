@@ -92,6 +92,12 @@ TEST(HumanFace, StartsInATerminalTakesSingleKeysDrawsTheFieldAndQuitsLeavingTheT
     for (const char* shown : {"[ ]", "[#]", "Pitch Level: 2", "[P] Pitch", "[-] Ready to Swing (disabled)", "Esc/Q"})
         ASSERT_TRUE(session.WaitFor(shown)) << shown << " not in\n" << session.output;
 
+    session.Press("?");
+    ASSERT_TRUE(session.WaitFor("How to play")) << session.output;
+    session.Press("\x1b");
+    session.output.clear();
+    ASSERT_TRUE(session.WaitFor("Esc/Q")) << session.output;
+
     session.Press("q");
     EXPECT_EQ(session.Wait(), 0);
     EXPECT_TRUE(session.Canonical());
