@@ -209,15 +209,5 @@ TEST(JsonFace, TheSameSeedAndTheSameInputGiveTheSameOutputByteForByte)
     EXPECT_EQ(replay.out, written);
 }
 
-// The parser itself is tested as a table; this checks the program is wired to it.
-TEST(TermCommandLine, TheProgramTakesTheSharedCommandLine)
-{
-    TempDir config;
-    EXPECT_EQ(RunProgram({"--version"}, "", config.Path()).out, "pennantry-term 1.0\n");
-    const Outcome refused = RunProgram({"--seed=9223372036854775808"}, "", config.Path());
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, "usage: pennantry-term [--json] [--seed N] [--help] [--version]\n");
-}
-
 }  // namespace
 }  // namespace pennantry::test
