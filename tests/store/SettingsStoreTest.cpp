@@ -175,16 +175,25 @@ TEST_F(SettingsStoreTest, SaveAndExitThenANewStartHasTheSameScoreboardAndRunners
     PlayVariables play, laterPlay;
     SettingsStore store(path);
     ASSERT_TRUE(store.Open());
+    // The first game loads the board and runners from the file, which is then emptied, so that
+    // only the game's own save can put them back.
+    ValueSet set{{"B1", "1"}, {"B2", "0"}, {"B3", "1"}};
+    std::vector<std::string> names{"B1", "B2", "B3"};
+    for (const ScoreboardField& field : ScoreboardFields) {
+        set.emplace_back(field.SavedName, board.*field.Member);
+        names.emplace_back(field.SavedName);
+    }
+    store.Write(set);
     Game first(view, random, clock, store, play);
-    first.Board = board;
-    first.RunnerOnFirst = first.RunnerOnThird = 1;
+    ASSERT_TRUE(first.StartUp());
+    store.Erase(names);
     first.OnSaveAndExit();
 
     SettingsStore laterStore(FreshCopy(path));
     Game later(view, random, clock, laterStore, laterPlay);
     ASSERT_TRUE(later.StartUp());
-    EXPECT_EQ(later.Board, board);
-    EXPECT_EQ((std::array{later.RunnerOnFirst, later.RunnerOnSecond, later.RunnerOnThird}),
+    EXPECT_EQ(later.Board(), board);
+    EXPECT_EQ((std::array{later.RunnerOnFirst(), later.RunnerOnSecond(), later.RunnerOnThird()}),
               (std::array<std::uint8_t, 3>{1, 0, 1}));
 }
 
