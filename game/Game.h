@@ -56,7 +56,8 @@ public:
     void SettleStoppedRunner();
 
     void LoadSavedGame();
-    void SaveGame();
+    // Nothing when the game was saved, else the store's reason.
+    std::optional<std::string> SaveGame();
     void EraseSavedGame();
 
     Scoreboard Board;
