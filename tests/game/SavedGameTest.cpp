@@ -63,13 +63,19 @@ TEST_F(GameTest, ASavedGameLoadsBackExactlyAsItWasSaved)
     EXPECT_EQ(nextPlay.BasesAdvanced, 0);
 }
 
-TEST_F(GameTest, TheCloseBoxSavesAsSaveAndExitDoesAndEscapeSavesNothing)
+TEST_F(GameTest, TheCloseBoxSavesAsSaveAndExitDoesEscapeSavesNothingAndAFailedSaveKeepsTheWindowOpen)
 {
+    store.failure = "No space left on device";
+    game.OnSaveAndExit();
+    game.OnClose();
+    store.failure.reset();
     game.OnCancel();
     EXPECT_TRUE(store.values.empty());
     game.OnClose();
     EXPECT_EQ(store.values.at("IP"), "T");
-    EXPECT_EQ(view.Log, (Lines{"close", "close"}));
+    const std::string failed = "message The game could not be saved.\nNo space left on device\n"
+                               "The last save is kept. Try again, or press Escape to quit without saving.";
+    EXPECT_EQ(view.Log, (Lines{failed, failed, "close", "close"}));
 }
 
 TEST_F(GameTest, TheAboutCommandAndItsLowBitVariantsOpenTheAboutBox)
