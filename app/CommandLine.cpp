@@ -52,7 +52,7 @@ bool CommandLine::Take(std::string_view arg, int& i, int argc, const char* const
     std::string_view value;
     if (equals != std::string_view::npos)
         value = arg.substr(equals + 1);
-    else if (i + 1 < argc && argv[i + 1])
+    else if (i + 1 < argc)
         value = argv[++i];
     else
         return false;
