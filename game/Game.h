@@ -72,6 +72,10 @@ private:
     void UpdateData();
     void Announce(const std::string& text);
     void SetBase(int base, std::uint8_t occupied);
+    // The three outcomes of a pitch; a ball in play is caught or a hit.
+    void Strike();
+    void Ball();
+    void BallInPlay(int pitchRoll);
     void EndPitch();
     // One extra-base attempt; false when the running stopped there (or the game ended in it).
     bool Attempt(void (Game::*announceAndFight)());
