@@ -132,7 +132,13 @@ void Game::OnReadyToSwing()
 
 void Game::OnSaveAndExit()
 {
-    SaveGame();
+    // A save that failed keeps the window open, so the player can try again or leave with Escape.
+    if (const auto failure = SaveGame()) {
+        view_.ShowMessage("The game could not be saved.\n" + *failure
+                              + "\nThe last save is kept. Try again, or press Escape to quit without saving.",
+                          "");
+        return;
+    }
     view_.CloseWindow();
 }
 
@@ -548,7 +554,7 @@ void Game::LoadSavedGame()
     UpdateData();
 }
 
-void Game::SaveGame()
+std::optional<std::string> Game::SaveGame()
 {
     std::vector<std::pair<std::string, std::string>> values;
     values.emplace_back("BA", board_.Balls);
@@ -557,7 +563,7 @@ void Game::SaveGame()
     values.emplace_back("B3", WriteNumber(runnerOnThird_));
     for (const auto name : SaveOrder)
         values.emplace_back(std::string(name), board_.*FieldSavedAs(name).Member);
-    store_.Write(values);
+    return store_.Write(values);
 }
 
 void Game::EraseSavedGame()

@@ -65,7 +65,8 @@ private:
     void SettleStoppedRunner();
 
     void LoadSavedGame();
-    void SaveGame();
+    // Nothing when the game was saved, else the store's reason.
+    std::optional<std::string> SaveGame();
     void EraseSavedGame();
 
     int Draw(int n);

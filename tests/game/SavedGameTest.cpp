@@ -41,11 +41,15 @@ TEST_F(GameTest, StartUpWithNoSavedGameBeginsANewOneAndAFailedStoreEndsTheProgra
     EXPECT_EQ(failedView.Log, (Lines{"message Sorry - you need administrator privileges to run Pennantry.", "close"}));
 }
 
-// Escape saves nothing; the close box saves as Save & Exit does, and the next start finds the
-// same game.
-TEST_F(GameTest, TheCloseBoxAndSaveAndExitSaveTheGameThatTheNextStartLoadsAndEscapeSavesNothing)
+// A failed save keeps the window open and the last save whole; Escape saves nothing; the close
+// box saves as Save & Exit does, and the next start finds the same game.
+TEST_F(GameTest, TheCloseBoxAndSaveAndExitSaveTheGameThatTheNextStartLoadsEscapeSavesNothingAndAFailedSaveKeepsTheWindowOpen)
 {
     Load("B12 H0 M05 b3 s2 o2 h1117 m1111", "011", {{"B3", "7"}});
+    store.failure = "No space left on device";
+    game.OnSaveAndExit();
+    game.OnClose();
+    store.failure.reset();
     game.OnCancel();
     EXPECT_EQ(store.values.at("B3"), "7");
     for (const auto close : {&Game::OnClose, &Game::OnSaveAndExit}) {
@@ -60,7 +64,9 @@ TEST_F(GameTest, TheCloseBoxAndSaveAndExitSaveTheGameThatTheNextStartLoadsAndEsc
         EXPECT_EQ(loaded.Board(), game.Board());
         EXPECT_EQ(next.Log, (Lines{"about", "base 2 on", "base 3 on", "pitch off", "swing on", "refresh B12 H0 M05 b3 s2 o2 h1117 m1111"}));
     }
-    EXPECT_EQ(view.Log, (Lines{"close", "close", "close"}));
+    const std::string failed = "message The game could not be saved.\nNo space left on device\n"
+                               "The last save is kept. Try again, or press Escape to quit without saving.";
+    EXPECT_EQ(view.Log, (Lines{failed, failed, "close", "close", "close"}));
 }
 
 TEST_F(GameTest, TheAboutCommandAndItsLowBitVariantsOpenTheAboutBox)
