@@ -31,6 +31,7 @@ void BattleRules::OnAttack(BattleView& view)
     const int turnBack = Draw(random_, 20);
     const bool humanRunner = play_.HumansBat();
 
+    // A monster runner may turn back on an extra-base attempt, never on his way to first base.
     if (!humanRunner && turnBack == 0 && play_.BasesAdvanced > 1) {
         play_.AdvanceStopped = 1;
         play_.RunnerOut = 0;
@@ -93,6 +94,7 @@ bool BattleRules::Hurt(std::string& hp, const char* side, int damage)
     return left <= 0;
 }
 
+// The same words whoever runs: against a monster runner, giving up hands him the base. Intended.
 void BattleRules::GiveUp(BattleView& view)
 {
     view.ShowMessage("ANNOUNCER: The player surrenders the base to the monster!");

@@ -2,16 +2,15 @@
 #include "TemplateText.h"
 
 #include <cctype>
-#include <cstdlib>
 
 namespace pennantry {
 namespace {
 
-const DialogControl* BoundControl(std::string_view member)
+const ScoreboardField* FieldNamed(std::string_view member)
 {
-    for (const auto& control : MainWindowTemplate().Controls)
-        if (control.Member == member)
-            return &control;
+    for (const auto& field : ScoreboardFields)
+        if (field.Name == member)
+            return &field;
     return nullptr;
 }
 
@@ -39,42 +38,20 @@ std::string_view ControlText(const DialogTemplate& dialog, int id)
 
 std::string MainCaption(std::string_view member)
 {
-    const DialogControl* field = BoundControl(member);
-    const DialogControl* best = nullptr;
-    if (!field)
-        return std::string(member);
-    for (const auto& control : MainWindowTemplate().Controls) {
-        if (control.Kind != ControlKind::Label || control.Id != NoId)
-            continue;
-        if (std::abs(control.Y - field->Y) > 2 || control.X >= field->X)
-            continue;
-        if (!best || control.X > best->X)
-            best = &control;
-    }
-    return best ? std::string(best->Text) : std::string(member);
+    const ScoreboardField* field = FieldNamed(member);
+    return field ? std::string(field->Caption) : std::string(member);
 }
 
 std::string GroupCaption(std::string_view member)
 {
-    const DialogControl* field = BoundControl(member);
-    if (!field)
-        return "";
-    for (const auto& control : MainWindowTemplate().Controls) {
-        if (control.Kind != ControlKind::GroupBox)
-            continue;
-        if (field->X >= control.X && field->X < control.X + control.Width && field->Y >= control.Y &&
-            field->Y < control.Y + control.Height)
-            return std::string(control.Text);
-    }
-    return "";
+    const ScoreboardField* field = FieldNamed(member);
+    return field ? std::string(field->Group) : "";
 }
 
 std::string Scoreboard::*BoundMember(std::string_view member)
 {
-    for (const auto& field : ScoreboardFields)
-        if (field.Name == member)
-            return field.Member;
-    return &Scoreboard::Balls;
+    const ScoreboardField* field = FieldNamed(member);
+    return field ? field->Member : &Scoreboard::Balls;
 }
 
 std::vector<std::string_view> StaticTexts(const DialogTemplate& dialog)

@@ -21,12 +21,12 @@ AccessText Access(std::string_view text);
 // The text of a template's control; empty when the template has no such control.
 std::string_view ControlText(const DialogTemplate& dialog, int id);
 
-// The static text that labels a scoreboard field of the main window (the nearest one to its left
-// on the same line), and the group box that holds the field; the field's name when it has none.
+// The static text that captions a scoreboard field and the group box that holds it, from the
+// scoreboard's table; the field's own name when it has none.
 std::string MainCaption(std::string_view member);
 std::string GroupCaption(std::string_view member);
 
-// The scoreboard field bound to the label that the template names `member`.
+// The scoreboard field of that name.
 std::string Scoreboard::*BoundMember(std::string_view member);
 
 // The static texts of a template that have no identifier, in template order.
