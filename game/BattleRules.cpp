@@ -1,9 +1,25 @@
 // The battle for one base: blows, hit points and the flags each ending leaves.
 #include "BattleRules.h"
 
+#include <array>
+
 #include "Text.h"
 
 namespace pennantry {
+namespace {
+
+// The twenty announcements a blow can make, by the side hit (0 the human, 1 the monster) and
+// the damage; built once, so that a blow copies its text instead of composing it.
+const std::array<std::array<std::string, 10>, 2> BlowMessages = [] {
+    std::array<std::array<std::string, 10>, 2> texts;
+    for (int side = 0; side < 2; ++side)
+        for (int damage = 0; damage < 10; ++damage)
+            texts[side][damage] = std::string("ANNOUNCER: The ") + (side ? "monster" : "human") + " lost " +
+                                  std::to_string(damage) + " health points!";
+    return texts;
+}();
+
+}  // namespace
 
 BattleRules::BattleRules(PlayVariables& play, Random& random, Clock& clock)
     : play_(play), random_(random), clock_(clock)
@@ -12,8 +28,8 @@ BattleRules::BattleRules(PlayVariables& play, Random& random, Clock& clock)
 
 void BattleRules::OnInitDialog(BattleView& view)
 {
-    MonsterHp = "50";
-    HumanHp = "50";
+    texts_.MonsterHp = "50";
+    texts_.HumanHp = "50";
     random_.Seed(static_cast<std::uint32_t>(clock_.Now()));
     // Only a human runner on an extra-base attempt has a base to go back to.
     returnEnabled_ = play_.BasesAdvanced > 1 && play_.HumansBat();
@@ -41,7 +57,7 @@ void BattleRules::OnAttack(BattleView& view)
 
     // A coin of 0 hits the monster, 1 the human; only the side hit can fall.
     const bool monsterHit = coin == 0;
-    if (Hurt(monsterHit ? MonsterHp : HumanHp, monsterHit ? "monster" : "human", damage)) {
+    if (Hurt(monsterHit, damage)) {
         const std::string runner = humanRunner ? "human" : "monster";
         // The runner takes the base when the other side falls, and is out when his own does.
         if (monsterHit == humanRunner) {
@@ -85,12 +101,16 @@ void BattleRules::OnReturnToBase(BattleView&)
     OnOK();
 }
 
-bool BattleRules::Hurt(std::string& hp, const char* side, int damage)
+bool BattleRules::Hurt(bool monsterHit, int damage)
 {
-    BattleMessage = std::string("ANNOUNCER: The ") + side + " lost " + std::to_string(damage) + " health points!";
+    std::string& hp = monsterHit ? texts_.MonsterHp : texts_.HumanHp;
     const std::int64_t left = std::int64_t{ReadNumber(hp)} - damage;
+    // The deciding blow ends the battle unshown; its texts would be read back from the labels.
+    if (left <= 0)
+        return true;
+    texts_.BattleMessage = BlowMessages[monsterHit][static_cast<std::size_t>(damage)];
     hp = WriteNumber(left);
-    return left <= 0;
+    return false;
 }
 
 void BattleRules::GiveUp(BattleView& view)
@@ -105,20 +125,9 @@ void BattleRules::GiveUp(BattleView& view)
     }
 }
 
-void BattleRules::Refresh(BattleView& view)
-{
-    shown_ = {MonsterHp, HumanHp, BattleMessage};
-    view.RefreshBattle(shown_);
-}
+void BattleRules::Refresh(BattleView& view) { view.RefreshBattle(texts_); }
 
-// Ending reads the labels back into the texts, so a deciding blow is never shown, not even in
-// what the texts hold afterwards.
-void BattleRules::OnOK()
-{
-    MonsterHp = shown_.MonsterHp;
-    HumanHp = shown_.HumanHp;
-    BattleMessage = shown_.BattleMessage;
-    ended_ = true;
-}
+// Ending reads the labels back into the texts; they already hold what the labels show.
+void BattleRules::OnOK() { ended_ = true; }
 
 }  // namespace pennantry
