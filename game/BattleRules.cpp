@@ -18,6 +18,13 @@ const std::array<std::array<std::string, 10>, 2> BlowMessages = [] {
                                   std::to_string(damage) + " health points!";
     return texts;
 }();
+// Where a blow's announcement holds its damage digit, counted from the end.
+constexpr std::size_t DamageDigitFromEnd = sizeof(" health points!");
+
+// The endings' announcements, by the runner (0 the monster, 1 the human).
+const std::array<std::string, 2> WinsTheBase{"ANNOUNCER: The monster wins the base!", "ANNOUNCER: The human wins the base!"};
+const std::array<std::string, 2> IsOut{"ANNOUNCER: The monster is O-U-T!", "ANNOUNCER: The human is O-U-T!"};
+const std::string Surrenders = "ANNOUNCER: The player surrenders the base to the monster!";
 
 }  // namespace
 
@@ -58,13 +65,12 @@ void BattleRules::OnAttack(BattleView& view)
     // A coin of 0 hits the monster, 1 the human; only the side hit can fall.
     const bool monsterHit = coin == 0;
     if (Hurt(monsterHit, damage)) {
-        const std::string runner = humanRunner ? "human" : "monster";
         // The runner takes the base when the other side falls, and is out when his own does.
         if (monsterHit == humanRunner) {
-            view.ShowMessage("ANNOUNCER: The " + runner + " wins the base!");
+            view.ShowMessage(WinsTheBase[humanRunner]);
             play_.RunnerOut = 0;
         } else {
-            view.ShowMessage("ANNOUNCER: The " + runner + " is O-U-T!");
+            view.ShowMessage(IsOut[humanRunner]);
             play_.RunnerOut = 1;
             play_.AdvanceStopped = 1;
         }
@@ -108,14 +114,28 @@ bool BattleRules::Hurt(bool monsterHit, int damage)
     // The deciding blow ends the battle unshown; its texts would be read back from the labels.
     if (left <= 0)
         return true;
-    texts_.BattleMessage = BlowMessages[monsterHit][static_cast<std::size_t>(damage)];
-    hp = WriteNumber(left);
+    // The two sides' announcements differ in length, so one of the same length as the last is
+    // about the same side and differs from it in the damage digit alone.
+    std::string& message = texts_.BattleMessage;
+    const std::string& text = BlowMessages[monsterHit][static_cast<std::size_t>(damage)];
+    if (message.size() == text.size())
+        message[message.size() - DamageDigitFromEnd] = static_cast<char>('0' + damage);
+    else
+        message = text;
+    if (left < 10) {
+        hp.assign(1, static_cast<char>('0' + left));
+    } else if (left < 100) {
+        const char digits[2] = {static_cast<char>('0' + left / 10), static_cast<char>('0' + left % 10)};
+        hp.assign(digits, 2);
+    } else {
+        hp = WriteNumber(left);
+    }
     return false;
 }
 
 void BattleRules::GiveUp(BattleView& view)
 {
-    view.ShowMessage("ANNOUNCER: The player surrenders the base to the monster!");
+    view.ShowMessage(Surrenders);
     play_.HumansWonBattle = 0;
     if (!play_.HumansBat()) {
         play_.RunnerOut = 0;

@@ -28,6 +28,26 @@ constexpr std::array<const char*, 4> MonsterUpgradeLines{
     "ANNOUNCER: The Monsters chose to upgrade their Catch Level!",
 };
 
+// The announcements of every pitch and battle, built once, so that a pitch composes no text.
+// Indexed by the side at bat: 0 the Monsters, 1 the Humans.
+using BySide = std::array<std::string, 2>;
+BySide Sides(const char* before, const char* monsters, const char* humans, const char* after)
+{
+    return {std::string(before) + monsters + after, std::string(before) + humans + after};
+}
+const std::array<std::string, 3> StrikeCalls{"UMPIRE: Stee-rike One!", "UMPIRE: Stee-rike Two!",
+                                             "UMPIRE: Stee-rike Three! Yer Out!"};
+const std::array<std::string, 3> BallCalls{"UMPIRE: Ball One!", "UMPIRE: Ball Two!", "UMPIRE: Ball Three!"};
+const BySide WalkCalls = Sides("UMPIRE: Ball Four!\nANNOUNCER: A Walk for the ", "Monsters", "Humans", "!");
+const BySide CaughtCalls{"ANNOUNCER: The Monster swings and hits the ball!\nANNOUNCER: The Human caught the ball!",
+                         "ANNOUNCER: The Human swings and hits the ball!\nANNOUNCER: The Monster caught the ball!"};
+const BySide HitCalls = Sides("ANNOUNCER: The ", "monster", "human", " swings, hits, and runs to the base!");
+const BySide DoubleCalls = Sides("ANNOUNCER: The ", "monster", "human", " is going for a double!");
+const BySide TripleCalls = Sides("ANNOUNCER: I can't believe this! The ", "monster", "human", " is going for a triple!");
+const BySide HomeRunCalls = Sides("ANNOUNCER: The ", "monster", "human", " is going for a home run!");
+const BySide SafeCalls = Sides("The ", "monster", "human", " returns to the base. The runner is SAFE!");
+const std::string NoCaption;
+
 // Where the runners stand after a play: for each state before it (first, second, third base)
 // and each count of bases the batter takes (1, 2, 3, 4 or more), the state after and the runs.
 struct Move {
@@ -150,7 +170,7 @@ int Game::Draw(int n) { return pennantry::Draw(random_, n); }
 
 void Game::UpdateData() { view_.RefreshLabels(Board); }
 
-void Game::Announce(const std::string& text) { view_.ShowMessage(text, ""); }
+void Game::Announce(const std::string& text) { view_.ShowMessage(text, NoCaption); }
 
 void Game::SetBase(int base, std::uint8_t occupied)
 {
@@ -176,7 +196,7 @@ void Game::ResolvePitch()
         std::int64_t count = Count(Board.Strikes) + 1;
         if (count > 2)
             count = 0;
-        Announce(std::string("UMPIRE: Stee-rike ") + (count == 1 ? "One!" : count == 2 ? "Two!" : "Three! Yer Out!"));
+        Announce(StrikeCalls[static_cast<std::size_t>(count == 0 ? 2 : count - 1)]);
         if (count == 0) {
             RecordOut();
             Board.Balls = "0";
@@ -185,18 +205,12 @@ void Game::ResolvePitch()
         Board.Strikes = WriteNumber(count);
         UpdateData();
     } else if (pitchRoll < 60 - hitEdge) {
-        std::string text = "UMPIRE: Ball ";
         std::int64_t count = Count(Board.Balls) + 1;
         if (count > 3)
             count = 0;
         if (count > 0) {
-            static constexpr std::array<const char*, 3> Words{"One!", "Two!", "Three!"};
-            text += Words[static_cast<std::size_t>(count - 1)];
             Board.Balls = WriteNumber(count);
         } else {
-            text += "Four!";
-            text += "\nANNOUNCER: A Walk for the ";
-            text += humans ? "Humans!" : "Monsters!";
             // The walk moves the runners as a single does, so a forced run is announced first.
             play_.BasesAdvanced += 1;
             AdvanceRunners();
@@ -204,14 +218,12 @@ void Game::ResolvePitch()
             Board.Balls = "0";
             play_.BasesAdvanced = 0;
         }
-        Announce(text);
+        Announce(count > 0 ? BallCalls[static_cast<std::size_t>(count - 1)] : WalkCalls[humans]);
     } else {
         const int catchRoll = Draw(100);
         const std::int64_t catchEdge = Shift(humans ? b.MonsterCatchLevel : b.HumanCatchLevel);
         if (catchRoll < catchEdge + 25) {
-            Announce(std::string("ANNOUNCER: The ") + (humans ? "Human" : "Monster") +
-                     " swings and hits the ball!\nANNOUNCER: The " + (humans ? "Monster" : "Human") +
-                     " caught the ball!");
+            Announce(CaughtCalls[humans]);
             Board.Strikes = "0";
             Board.Balls = "0";
             RecordOut();
@@ -226,7 +238,7 @@ void Game::ResolvePitch()
 void Game::Hit(int pitchRoll)
 {
     const bool humans = play_.HumansBat();
-    Announce(std::string("ANNOUNCER: The ") + (humans ? "human" : "monster") + " swings, hits, and runs to the base!");
+    Announce(HitCalls[humans]);
     play_.BasesAdvanced = 1;
     play_.AdvanceStopped = 0;
     const std::int64_t runEdge = Shift(humans ? Board.HumanRunLevel : Board.MonsterRunLevel);
@@ -446,20 +458,19 @@ void Game::RunBattle()
 
 void Game::AttemptDouble()
 {
-    Announce(std::string("ANNOUNCER: The ") + (play_.HumansBat() ? "human" : "monster") + " is going for a double!");
+    Announce(DoubleCalls[play_.HumansBat()]);
     RunBattle();
 }
 
 void Game::AttemptTriple()
 {
-    Announce(std::string("ANNOUNCER: I can't believe this! The ") + (play_.HumansBat() ? "human" : "monster") +
-             " is going for a triple!");
+    Announce(TripleCalls[play_.HumansBat()]);
     RunBattle();
 }
 
 void Game::AttemptHomeRun()
 {
-    Announce(std::string("ANNOUNCER: The ") + (play_.HumansBat() ? "human" : "monster") + " is going for a home run!");
+    Announce(HomeRunCalls[play_.HumansBat()]);
     RunBattle();
 }
 
@@ -471,7 +482,7 @@ void Game::SettleStoppedRunner()
         RecordOut();
         return;
     }
-    Announce(std::string("The ") + (play_.HumansBat() ? "human" : "monster") + " returns to the base. The runner is SAFE!");
+    Announce(SafeCalls[play_.HumansBat()]);
     play_.AdvanceStopped = 1;
     play_.RunnerOut = 0;
 }
