@@ -26,6 +26,32 @@ const std::array<std::string, 2> WinsTheBase{"ANNOUNCER: The monster wins the ba
 const std::array<std::string, 2> IsOut{"ANNOUNCER: The monster is O-U-T!", "ANNOUNCER: The human is O-U-T!"};
 const std::string Surrenders = "ANNOUNCER: The player surrenders the base to the monster!";
 
+// Hit points are one or two digits on every blow but a deciding one; those are read and
+// written in place, with the general rules for anything else.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+std::int64_t ReadHitPoints(const std::string& hp)
+{
+    if (hp.size() == 2 && IsDigit(hp[0]) && IsDigit(hp[1]))
+        return (hp[0] - '0') * 10 + (hp[1] - '0');
+    if (hp.size() == 1 && IsDigit(hp[0]))
+        return hp[0] - '0';
+    return ReadNumber(hp);
+}
+void WriteHitPoints(std::string& hp, std::int64_t value)
+{
+    if (value < 0 || value > 99) {
+        hp = WriteNumber(value);
+        return;
+    }
+    const auto digits = static_cast<unsigned>(value);
+    const std::size_t length = digits < 10 ? 1 : 2;
+    if (hp.size() != length)
+        hp.resize(length);
+    hp[length - 1] = static_cast<char>('0' + digits % 10);
+    if (length == 2)
+        hp[0] = static_cast<char>('0' + digits / 10);
+}
+
 }  // namespace
 
 BattleRules::BattleRules(PlayVariables& play, Random& random, Clock& clock)
@@ -110,7 +136,7 @@ void BattleRules::OnReturnToBase(BattleView&)
 bool BattleRules::Hurt(bool monsterHit, int damage)
 {
     std::string& hp = monsterHit ? texts_.MonsterHp : texts_.HumanHp;
-    const std::int64_t left = std::int64_t{ReadNumber(hp)} - damage;
+    const std::int64_t left = ReadHitPoints(hp) - damage;
     // The deciding blow ends the battle unshown; its texts would be read back from the labels.
     if (left <= 0)
         return true;
@@ -122,14 +148,7 @@ bool BattleRules::Hurt(bool monsterHit, int damage)
         message[message.size() - DamageDigitFromEnd] = static_cast<char>('0' + damage);
     else
         message = text;
-    if (left < 10) {
-        hp.assign(1, static_cast<char>('0' + left));
-    } else if (left < 100) {
-        const char digits[2] = {static_cast<char>('0' + left / 10), static_cast<char>('0' + left % 10)};
-        hp.assign(digits, 2);
-    } else {
-        hp = WriteNumber(left);
-    }
+    WriteHitPoints(hp, left);
     return false;
 }
 
