@@ -10,37 +10,26 @@
 #include <thread>
 #include <unistd.h>
 
+#include "CommandLine.h"
 #include "Report.h"
 #include "Simulator.h"
 
 namespace {
 
+using namespace pennantry;
 using namespace pennantry::sim;
 
 constexpr const char* Summary =
-    "Plays whole games of Pennantry on the game's own core, every prompt answered by a policy, and\n"
-    "reports what it saw. The same --seed and options give the same report whatever --jobs is.\n"
-    "--skill and --battle take compare to play every policy on the same games. --check verifies\n"
-    "the game's laws after every press and ends with status 1 at the first law broken.\n";
+    "Plays N whole games of Pennantry (--games is required) on the game's own core, every prompt\n"
+    "answered by a policy, and reports what it saw. The same --seed and options give the same\n"
+    "report whatever --jobs is. --skill and --battle take compare to play every policy on the same\n"
+    "games. --check verifies the game's laws after every press and ends with status 1 at the first\n"
+    "law broken.\n";
 
 struct Options {
     RunOptions Run;
     bool Json = false;
 };
-
-std::optional<std::uint64_t> WholeNumber(std::string_view text, std::uint64_t largest)
-{
-    if (text.empty() || text.size() > 20)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const char c : text) {
-        const auto digit = static_cast<std::uint64_t>(c - '0');
-        if (c < '0' || c > '9' || value > (largest - digit) / 10)
-            return std::nullopt;
-        value = value * 10 + digit;
-    }
-    return value;
-}
 
 template <typename T>
 std::optional<std::vector<T>> Choose(std::string_view text, const std::vector<T>& all)
@@ -56,66 +45,34 @@ std::optional<std::vector<T>> Choose(std::string_view text, const std::vector<T>
 // Reads the arguments; a status to end with at once after --help, --version or a bad argument.
 std::optional<int> ReadArguments(int argc, char** argv, Options& options)
 {
-    const std::string usage = "usage: pennantry-sim --games N [--seed S] [--jobs J] "
-                              "[--skill run|hit|pitch|catch|random|compare] "
-                              "[--battle attack|surrender|return|compare] [--json] [--check] [--help] [--version]";
-    std::vector<SkillPolicy> skills{SkillPolicy::Random};
-    std::vector<BattlePolicy> battles{BattlePolicy::Attack};
-    bool haveGames = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        std::string_view value;
-        const auto equals = arg.find('=');
-        const bool takesValue = arg.starts_with("--games") || arg.starts_with("--seed") || arg.starts_with("--jobs") ||
-                                arg.starts_with("--skill") || arg.starts_with("--battle");
-        if (equals != std::string_view::npos) {
-            value = arg.substr(equals + 1);
-            arg = arg.substr(0, equals);
-        } else if (takesValue && i + 1 < argc) {
-            value = argv[++i];
-        }
-        bool good = true;
-        if (arg == "--help" || arg == "--version") {
-            std::printf("%s\n", arg == "--help" ? (usage + "\n" + Summary).c_str() : "pennantry-sim " PENNANTRY_VERSION);
-            return 0;
-        } else if (arg == "--json" || arg == "--check") {
-            good = equals == std::string_view::npos;
-            (arg == "--json" ? options.Json : options.Run.Check) = true;
-        } else if (arg == "--games") {
-            const auto games = WholeNumber(value, UINT64_MAX);
-            good = games && *games > 0;
-            options.Run.Games = games.value_or(0);
-            haveGames = true;
-        } else if (arg == "--seed") {
-            const auto seed = WholeNumber(value, UINT64_MAX);
-            good = seed.has_value();
-            options.Run.Seed = seed.value_or(0);
-        } else if (arg == "--jobs") {
-            const auto jobs = WholeNumber(value, 256);
-            good = jobs && *jobs > 0;
-            options.Run.Jobs = static_cast<unsigned>(jobs.value_or(1));
-        } else if (arg == "--skill") {
-            const auto chosen = Choose(value, AllSkillPolicies());
-            good = chosen.has_value();
-            skills = chosen.value_or(skills);
-        } else if (arg == "--battle") {
-            const auto chosen = Choose(value, AllBattlePolicies());
-            good = chosen.has_value();
-            battles = chosen.value_or(battles);
-        } else {
-            good = false;
-        }
-        if (!good) {
-            std::fprintf(stderr, "%s\n", usage.c_str());
-            return 2;
-        }
-    }
-    if (!haveGames) {
-        std::fprintf(stderr, "%s\n", usage.c_str());
+    CommandLine line("pennantry-sim", Summary);
+    const auto positive = [](std::uint64_t largest) {
+        return [largest](std::string_view text) { return ParseWholeNumber(text, largest).value_or(0) > 0; };
+    };
+    line.AddValue("games", "N", positive(UINT64_MAX));
+    line.AddNumber("seed", "S", UINT64_MAX);
+    line.AddValue("jobs", "J", positive(256));
+    line.AddValue("skill", "run|hit|pitch|catch|random|compare",
+                  [](std::string_view text) { return Choose(text, AllSkillPolicies()).has_value(); });
+    line.AddValue("battle", "attack|surrender|return|compare",
+                  [](std::string_view text) { return Choose(text, AllBattlePolicies()).has_value(); });
+    line.AddFlag("json");
+    line.AddFlag("check");
+    if (const auto status = line.Parse(argc, argv, stdout, stderr))
+        return status;
+    if (!line.Has("games")) {
+        std::fprintf(stderr, "%s\n", line.Usage().c_str());
         return 2;
     }
-    for (const SkillPolicy skill : skills)
-        for (const BattlePolicy battle : battles)
+    options.Json = line.Has("json");
+    options.Run.Check = line.Has("check");
+    options.Run.Games = *line.Number("games");
+    options.Run.Seed = line.Number("seed").value_or(1);
+    options.Run.Jobs = static_cast<unsigned>(line.Number("jobs").value_or(1));
+    const auto skills = Choose(line.Value("skill").value_or("random"), AllSkillPolicies());
+    const auto battles = Choose(line.Value("battle").value_or("attack"), AllBattlePolicies());
+    for (const SkillPolicy skill : *skills)
+        for (const BattlePolicy battle : *battles)
             options.Run.Policies.push_back({skill, battle});
     return std::nullopt;
 }

@@ -29,10 +29,10 @@ std::uint64_t Mix(std::uint64_t z)
 }
 
 // The game is read, never written, through these two.
-const Scoreboard& BoardOf(const Game& game) { return game.Board; }
+const Scoreboard& BoardOf(const Game& game) { return game.Board(); }
 std::array<bool, 3> RunnersOf(const Game& game)
 {
-    return {game.RunnerOnFirst != 0, game.RunnerOnSecond != 0, game.RunnerOnThird != 0};
+    return {game.RunnerOnFirst() != 0, game.RunnerOnSecond() != 0, game.RunnerOnThird() != 0};
 }
 
 // The saved game as a short list: a save replaces it whole, reusing its strings, so that the
@@ -47,7 +47,11 @@ public:
                 return text;
         return std::nullopt;
     }
-    void Write(const std::vector<std::pair<std::string, std::string>>& values) override { values_ = values; }
+    std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) override
+    {
+        values_ = values;
+        return std::nullopt;
+    }
     // The game erases every value at once.
     void Erase(const std::vector<std::string>&) override { values_.clear(); }
 
@@ -133,6 +137,8 @@ private:
     std::string SaveAndLoad()
     {
         game_.OnSaveAndExit();
+        if (!view_.Closed)
+            return "Save & Exit did not close the window";
         view_.Closed = false;
         QuietView quiet;
         PlayVariables play;
