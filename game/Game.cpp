@@ -83,7 +83,7 @@ constexpr std::size_t SavedValueLimit = 99;
 const ScoreboardField& FieldSavedAs(std::string_view name)
 {
     return *std::find_if(ScoreboardFields.begin(), ScoreboardFields.end(),
-                         [name](const ScoreboardField& f) { return name == f.SavedName; });
+                         [name](const ScoreboardField& f) { return f.SavedName[0] == name[0] && name == f.SavedName; });
 }
 
 // What a field holds when a new game begins; an unreadable saved value falls back to it.
@@ -525,7 +525,11 @@ void Game::LoadSavedGame()
         view_.SetBasePicture(3, true);
 
     const auto assign = [&](std::string_view name) {
-        board_.*FieldSavedAs(name).Member = ReadSaved(name).value_or(NewGameText(name));
+        std::string& field = board_.*FieldSavedAs(name).Member;
+        if (auto text = ReadSaved(name))
+            field = std::move(*text);
+        else
+            field = NewGameText(name);
     };
     for (const auto name : LoadOrder)
         assign(name);
@@ -547,6 +551,7 @@ void Game::LoadSavedGame()
 std::optional<std::string> Game::SaveGame()
 {
     std::vector<std::pair<std::string, std::string>> values;
+    values.reserve(4 + SaveOrder.size());
     values.emplace_back("BA", board_.Balls);
     values.emplace_back("B1", WriteNumber(runnerOnFirst_));
     values.emplace_back("B2", WriteNumber(runnerOnSecond_));

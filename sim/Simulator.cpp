@@ -43,7 +43,7 @@ public:
     std::optional<std::string> Read(std::string_view name) override
     {
         for (const auto& [key, text] : values_)
-            if (key == name)
+            if (key.size() == name.size() && key[0] == name[0] && key == name)
                 return text;
         return std::nullopt;
     }
