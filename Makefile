@@ -4,14 +4,19 @@
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev googletest libgtest-dev \
             fonts-dejavu-core fonts-dejavu-extra xvfb xauth appstream desktop-file-utils tmux libxcb1-dev
 
+# The browser edition's compiler, and the browser and fonts its page is tested in.
+WEB_PACKAGES := cmake ninja-build emscripten nodejs python3 chromium fonts-dejavu-core fonts-dejavu-extra
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test run dev asan clean
+.PHONY: all deps deps-web test run dev asan web clean
 
 all: dev
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+deps: PACKAGES_NEEDED = $(PACKAGES)
+deps-web: PACKAGES_NEEDED = $(WEB_PACKAGES)
+deps deps-web:
+	@missing=$$(for p in $(PACKAGES_NEEDED); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  if [ "$$(id -u)" != 0 ] && ! command -v sudo >/dev/null; then \
@@ -28,10 +33,19 @@ asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 
-# The suite twice: a normal build, then under AddressSanitizer and UndefinedBehaviorSanitizer.
-test: dev asan
+# The browser edition: build/web/pennantry.html, one file with everything inside. Debian's
+# Emscripten needs Node to find its own modules, and its tests run under plain node.
+web: deps-web
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S web -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node)
+	NODE_PATH=/usr/share/nodejs cmake --build build/web -j2
+
+# The suite twice: a normal build, then under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then the browser edition's (the game's tests under Node, the page in headless Chromium).
+test: dev asan web
 	ctest --preset dev
 	ctest --preset asan
+	ctest --test-dir build/web --output-on-failure --timeout 300
 
 # The window where there is a display, else the terminal edition.
 run: dev

@@ -95,7 +95,9 @@ class Page {
     this.pending = null;      // the program's wait for a press: {dialog, resolve}
     this.scale = 1;
     document.addEventListener('keydown', (e) => this.onKey(e));
-    addEventListener('resize', () => this.fit());
+    // The viewport settles (and turns) after the first layout: fit the window to it whenever it does.
+    new ResizeObserver(() => this.tpl && this.fit()).observe(document.documentElement);
+    addEventListener('resize', () => this.tpl && this.fit());
     // Leaving the page is the main window's close box, which saves only while no box is open.
     addEventListener('pagehide', () => Module._WebPageHide && Module._WebPageHide());
     addEventListener('pageshow', (e) => { if (e.persisted) location.reload(); });
@@ -124,7 +126,7 @@ class Page {
       place(node, c);
       // A picture takes the size of its bitmap.
       if (c.kind === 'picture') node.style.width = node.style.height = '';
-      node.id = `c${id}-${c.id < 0 ? t.controls.indexOf(c) : c.id}`;
+      node.id = c.id < 0 ? `c${id}-n${t.controls.indexOf(c)}` : `c${id}-${c.id}`;
       client.appendChild(node);
       if (c.id >= 0) win.controls.set(c.id, node);
       c.node = node;
@@ -232,8 +234,7 @@ class Page {
 
   // The scale that fits the main window's size to the viewport; 2x artwork wherever it is drawn larger.
   fit() {
-    const box = this.main.node.getBoundingClientRect();
-    const width = box.width / this.scale, height = box.height / this.scale;
+    const width = this.main.node.offsetWidth, height = this.main.node.offsetHeight;
     this.scale = Math.min(innerWidth / (width + 8), innerHeight / (height + 8));
     this.stage.style.transform = `translate(-50%, -50%) scale(${this.scale})`;
     Object.assign(this.stage.style, { width: `${width}px`, height: `${height}px` });
@@ -247,6 +248,7 @@ class Page {
   top() { return this.windows[this.windows.length - 1]; }
 
   push(win) {
+    this.fit();
     for (const other of this.windows) other.node.inert = true;
     win.returnFocus = document.activeElement;
     win.node.style.visibility = '';

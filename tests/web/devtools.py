@@ -15,7 +15,7 @@ KEYS = {'Enter': 13, 'Escape': 27, 'Tab': 9, ' ': 32, 'ArrowDown': 40}
 
 class Browser:
     def __init__(self, chromium, width=1024, height=640):
-        self.profile = tempfile.TemporaryDirectory()
+        self.profile = tempfile.TemporaryDirectory(ignore_cleanup_errors=True)
         to_chrome, self._out = os.pipe()
         self._in, from_chrome = os.pipe()
 
@@ -34,6 +34,7 @@ class Browser:
         self.session = self.send('Target.attachToTarget', targetId=target, flatten=True)['sessionId']
         self.send('Page.enable')
         self.send('Emulation.setDeviceMetricsOverride', width=width, height=height, deviceScaleFactor=1, mobile=False)
+        self.send('Emulation.setTouchEmulationEnabled', enabled=True, maxTouchPoints=1)
 
     def close(self):
         self.proc.kill()
@@ -88,7 +89,8 @@ class Browser:
 
     def tap(self, selector):
         x, y = self.center(selector)
-        self.send('Input.synthesizeTapGesture', x=x, y=y, gestureSourceType='touch')
+        self.send('Input.dispatchTouchEvent', type='touchStart', touchPoints=[{'x': x, 'y': y}])
+        self.send('Input.dispatchTouchEvent', type='touchEnd', touchPoints=[])
 
     def key(self, key):
         code = KEYS.get(key, ord(key.upper()) if len(key) == 1 else 0)
