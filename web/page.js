@@ -349,8 +349,10 @@ class Page {
     } else if (e.key === 'Enter' && !(document.activeElement instanceof HTMLButtonElement)) {
       e.preventDefault();
       if (win.defaultButton && !win.defaultButton.disabled) win.defaultButton.click();
-    } else if (e.key.length === 1 && !e.repeat) {
-      const button = win.keys.get(e.key.toLowerCase());
+    } else if ((e.key.length === 1 || e.altKey) && !e.repeat) {
+      // With Alt, some layouts turn the letter into another character: take the key itself.
+      const letter = e.altKey ? e.code.replace(/^(Key|Digit)/, '') : e.key;
+      const button = win.keys.get(letter.toLowerCase());
       if (button && !button.disabled) {
         e.preventDefault();
         button.focus();

@@ -1,5 +1,6 @@
 """A small driver for headless Chromium over the DevTools protocol on a pipe (no sockets, no
 packages): it loads a page, evaluates script, and sends real mouse, touch and key events."""
+import base64
 import fcntl
 import json
 import os
@@ -10,7 +11,7 @@ import time
 FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
          '--disable-background-networking', '--disable-component-update', '--disable-sync',
          '--remote-debugging-pipe']
-KEYS = {'Enter': 13, 'Escape': 27, 'Tab': 9, ' ': 32, 'ArrowDown': 40}
+KEYS = {'Enter': 13, 'Escape': 27}
 
 
 class Browser:
@@ -94,12 +95,10 @@ class Browser:
 
     def key(self, key):
         code = KEYS.get(key, ord(key.upper()) if len(key) == 1 else 0)
-        text = {'Enter': '\r', ' ': ' '}.get(key, key if len(key) == 1 else '')
+        text = {'Enter': '\r'}.get(key, key if len(key) == 1 else '')
         self.send('Input.dispatchKeyEvent', type='keyDown', key=key, text=text, windowsVirtualKeyCode=code)
         self.send('Input.dispatchKeyEvent', type='keyUp', key=key, windowsVirtualKeyCode=code)
 
     def screenshot(self, path):
-        import base64
-        data = self.send('Page.captureScreenshot', format='png')['data']
         with open(path, 'wb') as file:
-            file.write(base64.b64decode(data))
+            file.write(base64.b64decode(self.send('Page.captureScreenshot', format='png')['data']))
