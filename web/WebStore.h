@@ -12,7 +12,7 @@ class WebStore final : public SavedGameStore {
 public:
     bool Open() override;
     std::optional<std::string> Read(std::string_view name) override;
-    void Write(const std::vector<std::pair<std::string, std::string>>& values) override;
+    std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) override;
     void Erase(const std::vector<std::string>& names) override;
 };
 

@@ -137,6 +137,7 @@ void WebWindow::OnPageHide()
 {
     if (waitingForPress_ && !closed_) {
         waitingForPress_ = false;
+        leaving_ = true;
         game_.OnClose();
     }
 }
@@ -163,7 +164,9 @@ void WebWindow::SetBasePicture(int base, bool occupied)
 
 void WebWindow::ShowMessage(const std::string& text, const std::string& caption)
 {
-    PageMessage(MainWindow, text.c_str(), caption.c_str(), 0);
+    // Leaving, a save that failed can only keep the last save: the page is gone before any box.
+    if (!leaving_)
+        PageMessage(MainWindow, text.c_str(), caption.c_str(), 0);
 }
 
 Answer WebWindow::AskYesNo(const std::string& text)

@@ -47,6 +47,8 @@ private:
     Game game_;
     bool closed_ = false;
     bool waitingForPress_ = false;
+    // Set as the tab goes away: nothing can be shown any more, and a box would wait for ever.
+    bool leaving_ = false;
 };
 
 }  // namespace pennantry

@@ -45,12 +45,16 @@ class SavedGame {
   }
   put(name, text) { this.staged[name] = text; }
   drop(name) { delete this.staged[name]; }
+  // Null when written; else why not, in words the player can act on.
   commit() {
     try {
       if (Object.keys(this.staged).length) localStorage.setItem(STORE_KEY, JSON.stringify(this.staged));
       else localStorage.removeItem(STORE_KEY);
-      return true;
-    } catch (e) { return false; }
+      return null;
+    } catch (e) {
+      if (e.name === 'QuotaExceededError') return "The browser's storage for this page is full.";
+      return `The browser would not let the page keep it (${e.name}).`;
+    }
   }
 }
 

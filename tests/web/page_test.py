@@ -163,6 +163,13 @@ class PageTest(unittest.TestCase):
         names = {n.get('name', {}).get('value') for n in b.send('Accessibility.getFullAXTree')['nodes']}
         self.assertIn('First base: empty', names)
         self.assertTrue(any(n and n.startswith('Score: Humans: ') for n in names), names)
+        # A save the browser refuses is reported, and the window stays.
+        b.js('Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); }')
+        b.key('e')
+        self.top_is('message')
+        self.assertIn("could not be saved.\nThe browser's storage for this page is full.", self.box())
+        b.key('Enter')
+        self.top_is('102')
 
 
 if __name__ == '__main__':
