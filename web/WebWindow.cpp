@@ -27,8 +27,8 @@ EM_JS(void, PagePicture, (int dialog, int control, int bitmap), { Module.page.pi
 EM_JS(void, PageEnd, (), { Module.page.end(); });
 // The modal operations: each returns when the player has answered.
 EM_ASYNC_JS(int, PageWait, (int dialog), { return await Module.page.wait(dialog); });
-EM_ASYNC_JS(int, PageMessage, (int owner, const char* text, const char* caption, int question), {
-    return await Module.page.message(owner, UTF8ToString(text), UTF8ToString(caption), question !== 0);
+EM_ASYNC_JS(int, PageMessage, (const char* text, const char* caption, int question), {
+    return await Module.page.message(UTF8ToString(text), UTF8ToString(caption), question !== 0);
 });
 // clang-format on
 
@@ -166,12 +166,12 @@ void WebWindow::ShowMessage(const std::string& text, const std::string& caption)
 {
     // Leaving, a save that failed can only keep the last save: the page is gone before any box.
     if (!leaving_)
-        PageMessage(MainWindow, text.c_str(), caption.c_str(), 0);
+        PageMessage(text.c_str(), caption.c_str(), 0);
 }
 
 Answer WebWindow::AskYesNo(const std::string& text)
 {
-    return PageMessage(MainWindow, text.c_str(), "", 1) == AnswerYes ? Answer::Yes : Answer::No;
+    return PageMessage(text.c_str(), "", 1) == AnswerYes ? Answer::Yes : Answer::No;
 }
 
 void WebWindow::RunAboutDialog()
@@ -179,7 +179,7 @@ void WebWindow::RunAboutDialog()
     PageOpen(About);
     // OK, Escape and the close box all end it; a click on the icon shows its box first.
     while (PageWait(About) == ids::AboutIcon)
-        PageMessage(About, std::string(AboutIconText).c_str(), std::string(AboutIconCaption).c_str(), 0);
+        PageMessage(std::string(AboutIconText).c_str(), std::string(AboutIconCaption).c_str(), 0);
     PageClose(About);
 }
 
@@ -230,7 +230,7 @@ void WebWindow::RefreshBattle(const BattleLabels& labels)
 
 void WebWindow::EnableReturnToBase(bool enabled) { PageEnable(Battle, ids::ReturnToBase, enabled); }
 
-void WebWindow::ShowMessage(const std::string& text) { PageMessage(Battle, text.c_str(), "", 0); }
+void WebWindow::ShowMessage(const std::string& text) { PageMessage(text.c_str(), "", 0); }
 
 void WebWindow::EnableOkButton() { PageEnable(SkillUpgrade, ids::Ok, true); }
 

@@ -98,6 +98,7 @@ class Page {
     this.main = null;
     this.pending = null;      // the program's wait for a press: {dialog, resolve}
     this.scale = 1;
+    this.serial = 0;          // numbers the windows' titles, which name them
     document.addEventListener('keydown', (e) => this.onKey(e));
     // The viewport settles (and turns) after the first layout: fit the window to it whenever it does.
     new ResizeObserver(() => this.tpl && this.fit()).observe(document.documentElement);
@@ -150,7 +151,7 @@ class Page {
     const bar = element('header', 'title', win.node);
     const title = element('span', '', bar);
     title.textContent = caption;
-    title.id = `t${win.id}-${Math.random().toString(36).slice(2)}`;
+    title.id = `title${++this.serial}`;
     win.node.setAttribute('aria-labelledby', title.id);
     if (closeCode !== null) {
       const close = element('button', 'close', bar);
@@ -159,7 +160,6 @@ class Page {
       close.textContent = '\u00d7';
       close.tabIndex = -1;
       close.addEventListener('click', () => win.press(closeCode));
-      win.closeBox = close;
     }
     win.press = (code) => this.answer(win.id, code);
     return element('div', 'client', win.node);
@@ -319,8 +319,8 @@ class Page {
     resolve(code);
   }
 
-  // A modal box over its owner: OK, or the Yes/No question, which only Yes or No can end.
-  message(owner, text, caption, question) {
+  // A modal box over the window that shows it: OK, or the Yes/No question, which only Yes or No can end.
+  message(text, caption, question) {
     return new Promise((resolve) => {
       const win = { id: 'message', node: element('section', 'window message'), controls: new Map(), keys: new Map() };
       win.node.setAttribute('role', 'alertdialog');
