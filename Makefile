@@ -7,6 +7,9 @@ RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
 # What the test suites (and the start-up benchmark) need besides.
 TEST_PACKAGES := googletest libgtest-dev xvfb xauth appstream desktop-file-utils tmux libxcb1-dev
 
+# The browser edition's compiler, and the browser and fonts its page is tested in.
+WEB_PACKAGES := cmake ninja-build emscripten nodejs python3 chromium fonts-dejavu-core fonts-dejavu-extra
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs those of the packages given that are missing.
@@ -21,7 +24,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: all deps run-deps test run dev asan clean
+.PHONY: all deps run-deps deps-web test run dev asan web clean
 
 all: dev
 
@@ -31,6 +34,9 @@ run-deps:
 deps:
 	$(call install-missing,$(RUN_PACKAGES) $(TEST_PACKAGES))
 
+deps-web:
+	$(call install-missing,$(WEB_PACKAGES))
+
 dev: deps
 	cmake --preset dev
 	cmake --build --preset dev
@@ -39,10 +45,19 @@ asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 
-# The suite twice: a normal build, then under AddressSanitizer and UndefinedBehaviorSanitizer.
-test: dev asan
+# The browser edition: build/web/pennantry.html, one file with everything inside. Debian's
+# Emscripten needs Node to find its own modules, and its tests run under plain node.
+web: deps-web
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S web -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node)
+	NODE_PATH=/usr/share/nodejs cmake --build build/web -j2
+
+# The suite twice: a normal build, then under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then the browser edition's (the game's tests under Node, the page in headless Chromium).
+test: dev asan web
 	ctest --preset dev
 	ctest --preset asan
+	ctest --test-dir build/web --output-on-failure --timeout 300
 
 # The window where there is a display, else the terminal edition. A build of its own without the
 # tests; configured once, after which the build itself notices a changed CMakeLists.txt.
