@@ -80,6 +80,7 @@ void BattleRules::OnAttack(BattleView& view)
     const int turnBack = Draw(random_, 20);
     const bool humanRunner = play_.HumansBat();
 
+    // A monster runner may turn back on an extra-base attempt, never on his way to first base.
     if (!humanRunner && turnBack == 0 && play_.BasesAdvanced > 1) {
         play_.AdvanceStopped = 1;
         play_.RunnerOut = 0;
@@ -152,6 +153,7 @@ bool BattleRules::Hurt(bool monsterHit, int damage)
     return false;
 }
 
+// The same words whoever runs: against a monster runner, giving up hands him the base. Intended.
 void BattleRules::GiveUp(BattleView& view)
 {
     view.ShowMessage(Surrenders);

@@ -50,6 +50,8 @@ const std::string NoCaption;
 
 // Where the runners stand after a play: for each state before it (first, second, third base)
 // and each count of bases the batter takes (1, 2, 3, 4 or more), the state after and the runs.
+// It is the game's own rule, not forced running: a double with a runner on third alone leaves
+// him there, and one with runners on second and third brings both home. Both are intended.
 struct Move {
     const char* After;
     int Runs;
@@ -102,6 +104,8 @@ std::int64_t Shift(const std::string& level) { return (std::int64_t{ReadNumber(l
 // Balls, strikes and outs below zero can only come from a hand-edited save; they count as none.
 std::int64_t Count(const std::string& field) { return std::max<std::int64_t>(ReadNumber(field), 0); }
 
+// The last digit alone decides, so the 11th, 12th and 13th innings are announced "11st", "12nd"
+// and "13rd". Intended: it is how the game has always called them.
 const char* OrdinalSuffix(const std::string& inning)
 {
     if (inning.empty())
@@ -189,56 +193,69 @@ void Game::ResolvePitch()
 {
     gameEndedInPlay_ = false;
     const bool humans = play_.HumansBat();
-    const Scoreboard& b = board_;
 
     const int pitchRoll = Draw(100);
     view_.ShowBall(true);
     UpdateData();
 
-    const std::int64_t pitchEdge = Shift(humans ? b.MonsterPitchLevel : b.HumanPitchLevel);
-    const std::int64_t hitEdge = Shift(humans ? b.HumanHitLevel : b.MonsterHitLevel);
-
-    if (pitchRoll < pitchEdge + 45 - hitEdge) {
-        std::int64_t count = Count(board_.Strikes) + 1;
-        if (count > 2)
-            count = 0;
-        Announce(StrikeCalls[static_cast<std::size_t>(count == 0 ? 2 : count - 1)]);
-        if (count == 0) {
-            RecordOut();
-            board_.Balls = "0";
-            board_.Strikes = "0";
-        }
-        board_.Strikes = WriteNumber(count);
-        UpdateData();
-    } else if (pitchRoll < 60 - hitEdge) {
-        std::int64_t count = Count(board_.Balls) + 1;
-        if (count > 3)
-            count = 0;
-        if (count > 0) {
-            board_.Balls = WriteNumber(count);
-        } else {
-            // The walk moves the runners as a single does, so a forced run is announced first.
-            play_.BasesAdvanced += 1;
-            AdvanceRunners();
-            board_.Strikes = "0";
-            board_.Balls = "0";
-            play_.BasesAdvanced = 0;
-        }
-        Announce(count > 0 ? BallCalls[static_cast<std::size_t>(count - 1)] : WalkCalls[humans]);
-    } else {
-        const int catchRoll = Draw(100);
-        const std::int64_t catchEdge = Shift(humans ? b.MonsterCatchLevel : b.HumanCatchLevel);
-        if (catchRoll < catchEdge + 25) {
-            Announce(CaughtCalls[humans]);
-            board_.Strikes = "0";
-            board_.Balls = "0";
-            RecordOut();
-            UpdateData();
-        } else {
-            Hit(pitchRoll);
-        }
-    }
+    const std::int64_t pitchEdge = Shift(humans ? board_.MonsterPitchLevel : board_.HumanPitchLevel);
+    const std::int64_t hitEdge = Shift(humans ? board_.HumanHitLevel : board_.MonsterHitLevel);
+    // Tested in this order: once the strike threshold reaches the ball threshold there are no balls.
+    if (pitchRoll < pitchEdge + 45 - hitEdge)
+        Strike();
+    else if (pitchRoll < 60 - hitEdge)
+        Ball();
+    else
+        BallInPlay(pitchRoll);
     EndPitch();
+}
+
+void Game::Strike()
+{
+    std::int64_t count = Count(board_.Strikes) + 1;
+    if (count > 2)
+        count = 0;
+    Announce(StrikeCalls[static_cast<std::size_t>(count == 0 ? 2 : count - 1)]);
+    if (count == 0) {
+        RecordOut();
+        board_.Balls = "0";
+        board_.Strikes = "0";
+    }
+    board_.Strikes = WriteNumber(count);
+    UpdateData();
+}
+
+void Game::Ball()
+{
+    std::int64_t count = Count(board_.Balls) + 1;
+    if (count > 3)
+        count = 0;
+    if (count > 0) {
+        board_.Balls = WriteNumber(count);
+    } else {
+        // The walk moves the runners as a single does, so a forced run is announced before the
+        // fourth ball is: intended.
+        play_.BasesAdvanced += 1;
+        AdvanceRunners();
+        board_.Strikes = "0";
+        board_.Balls = "0";
+        play_.BasesAdvanced = 0;
+    }
+    Announce(count > 0 ? BallCalls[static_cast<std::size_t>(count - 1)] : WalkCalls[play_.HumansBat()]);
+}
+
+void Game::BallInPlay(int pitchRoll)
+{
+    const bool humans = play_.HumansBat();
+    const int catchRoll = Draw(100);
+    const std::int64_t catchEdge = Shift(humans ? board_.MonsterCatchLevel : board_.HumanCatchLevel);
+    if (catchRoll >= catchEdge + 25)
+        return Hit(pitchRoll);
+    Announce(CaughtCalls[humans]);
+    board_.Strikes = "0";
+    board_.Balls = "0";
+    RecordOut();
+    UpdateData();
 }
 
 void Game::Hit(int pitchRoll)
@@ -282,7 +299,8 @@ bool Game::Attempt(void (Game::*announceAndFight)())
     if (play_.AdvanceStopped == 0)
         return true;
 
-    // Stopped: the batter ends on the base he held before this attempt.
+    // Stopped: the batter ends on the base he held before this attempt, and the others move as
+    // for that many bases even when he is out there (his base is then emptied): intended.
     play_.BasesAdvanced -= 1;
     AdvanceRunners();
     if (play_.RunnerOut != 0)
@@ -312,6 +330,7 @@ void Game::RecordOut()
     board_.Outs = "0";
     std::string text;
     bool humansUp;
+    // Only exactly "T" is a top half; any other text counts as a bottom.
     if (board_.InningHalf == "T") {
         board_.InningHalf = "B";
         text = "ANNOUNCER: Another Out! Bottom of the ";
@@ -328,7 +347,9 @@ void Game::RecordOut()
         humansUp = false;
     }
 
-    // Scores are compared as numbers, so "05" and "5" are a tie.
+    // The end test runs at every change of sides and looks at the inning to come. So a top half
+    // of an extra inning that leaves the Monsters ahead ends the game: once behind, the Humans
+    // do not bat in that bottom half. Intended. Scores are compared as numbers ("05" ties "5").
     if (inning >= 10 && ReadNumber(board_.MonstersScore) != ReadNumber(board_.HumansScore)) {
         gameEndedInPlay_ = true;
         if (AnnounceGameOver() == Answer::Yes) {
@@ -362,6 +383,7 @@ Answer Game::AnnounceGameOver()
     return view_.AskYesNo("Play Again?");
 }
 
+// The side at bat is left alone: the first press of the now enabled Pitch button sets it.
 void Game::NewGame()
 {
     SkillUpgradeRules choice(play_);
