@@ -3,6 +3,7 @@
 #include "Simulator.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <mutex>
 #include <thread>
@@ -214,23 +215,14 @@ void Tally::Add(const GameRecord& g)
 
 void Tally::Merge(const Tally& o)
 {
-    Games += o.Games;
-    HumansWins += o.HumansWins;
-    HumansRuns += o.HumansRuns;
-    MonstersRuns += o.MonstersRuns;
-    HumansShutOut += o.HumansShutOut;
-    MonstersShutOut += o.MonstersShutOut;
-    Innings += o.Innings;
-    NineInnings += o.NineInnings;
-    TenInnings += o.TenInnings;
-    ElevenOrMore += o.ElevenOrMore;
+    static constexpr std::array<std::uint64_t Tally::*, 16> Sums{
+        &Tally::Games,        &Tally::HumansWins,    &Tally::HumansRuns,   &Tally::MonstersRuns,
+        &Tally::HumansShutOut, &Tally::MonstersShutOut, &Tally::Innings,   &Tally::NineInnings,
+        &Tally::TenInnings,   &Tally::ElevenOrMore,  &Tally::PitchPresses, &Tally::AttackPresses,
+        &Tally::OtherPresses, &Tally::Boxes,         &Tally::Battles,      &Tally::BattlesHumansWon};
+    for (const auto sum : Sums)
+        this->*sum += o.*sum;
     Longest = std::max(Longest, o.Longest);
-    PitchPresses += o.PitchPresses;
-    AttackPresses += o.AttackPresses;
-    OtherPresses += o.OtherPresses;
-    Boxes += o.Boxes;
-    Battles += o.Battles;
-    BattlesHumansWon += o.BattlesHumansWon;
 }
 
 std::int64_t GameClockStart(std::uint64_t seed, std::uint64_t n)
