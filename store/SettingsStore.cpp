@@ -1,4 +1,4 @@
-// The saved game kept through QSettings: the player's own INI file, or the registry on Windows.
+// The saved game kept through QSettings: the player's own INI file.
 #include "SettingsStore.h"
 
 #include <QByteArray>
@@ -13,10 +13,8 @@
 #include <QTemporaryFile>
 #include <QVariant>
 
-#ifndef Q_OS_WIN
 #include <cstdio>
 #include <map>
-#endif
 
 namespace pennantry {
 
@@ -75,7 +73,6 @@ std::optional<std::string> TextOf(const QVariant& value)
     }
 }
 
-#ifndef Q_OS_WIN
 // How long a change waits for another program's save to finish before giving up.
 constexpr int LockWait = 10000;
 
@@ -158,19 +155,14 @@ std::unique_ptr<QTemporaryFile> StageChange(const QString& file, const std::func
         return nullptr;
     return checked;
 }
-#endif
 
 }  // namespace
 
 std::string DefaultStorePath()
 {
-#ifdef Q_OS_WIN
-    return "HKEY_LOCAL_MACHINE\\Software\\Tessivar\\Pennantry";
-#else
     // The same folder QSettings would choose for the organization and application in user scope.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QFile::encodeName(folder + QStringLiteral("/Tessivar/Pennantry.conf")).toStdString();
-#endif
 }
 
 SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {}
@@ -180,19 +172,15 @@ SettingsStore::~SettingsStore() = default;
 bool SettingsStore::Open()
 {
     settings_.reset();
-#ifdef Q_OS_WIN
-    auto settings = std::make_unique<QSettings>(QString::fromStdString(path_), QSettings::NativeFormat);
-#else
     const QString file = QFile::decodeName(QByteArray(path_.data(), static_cast<qsizetype>(path_.size())));
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return false;
-    // The store exists from here on, as the registry key would: an empty file is an empty store.
+    // The store exists from here on: an empty file is an empty store.
     QFile probe(file);
     if (!probe.open(QIODevice::ReadOnly) && (probe.exists() || !probe.open(QIODevice::ReadWrite)))
         return false;
     probe.close();
     auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
-#endif
     settings->setFallbacksEnabled(false);
     settings->setAtomicSyncRequired(true);
     // QSettings reads lazily; its status speaks of the file only once the keys have been read.
@@ -233,11 +221,6 @@ void SettingsStore::Change(const std::function<void(QSettings&)>& apply)
 {
     if (!settings_)
         return;
-#ifdef Q_OS_WIN
-    // The registry takes each value whole; there is no file to cut short.
-    apply(*settings_);
-    settings_->sync();
-#else
     const QString file = settings_->fileName();
     {
         // The lock QSettings itself takes to write this file, so no other program replaces it
@@ -253,7 +236,6 @@ void SettingsStore::Change(const std::function<void(QSettings&)>& apply)
     }
     // Let this process's copy of the settings pick up the file that replaced the old one.
     settings_->sync();
-#endif
 }
 
 }  // namespace pennantry

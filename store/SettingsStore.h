@@ -1,4 +1,4 @@
-// The saved game kept through QSettings: the player's own INI file, or the registry on Windows.
+// The saved game kept through QSettings: the player's own INI file.
 #pragma once
 
 #include <functional>
@@ -15,8 +15,7 @@ class QSettings;
 
 namespace pennantry {
 
-// Where the programs keep the saved game. On Windows the registry key
-// HKEY_LOCAL_MACHINE\Software\Tessivar\Pennantry; elsewhere the player's own file,
+// Where the programs keep the saved game: the player's own file,
 // $XDG_CONFIG_HOME/Tessivar/Pennantry.conf (~/.config/Tessivar/Pennantry.conf when unset).
 std::string DefaultStorePath();
 

@@ -61,8 +61,8 @@ DWORD ControlStyle(const DialogControl& control, bool firstOfGroup)
 
 DWORD WindowStyle(const DialogTemplate& dialog)
 {
-    // Every dialog is shown once its initialisation has returned.
-    DWORD style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
+    // Every dialog is shown, centred, once its initialisation has returned.
+    DWORD style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | DS_CENTER;
     if (dialog.Style & SystemMenu)
         style |= WS_SYSMENU;
     if (dialog.Style & MinimizeBox)
