@@ -58,15 +58,18 @@ std::optional<std::string> RegistryStore::Read(std::string_view name)
     return std::string(buffer, length);
 }
 
-void RegistryStore::Write(const std::vector<std::pair<std::string, std::string>>& values)
+std::optional<std::string> RegistryStore::Write(const std::vector<std::pair<std::string, std::string>>& values)
 {
     HKEY key = CreateKey(root_, key_, KEY_WRITE);
     if (key == nullptr)
-        return;
+        return "the registry key could not be opened for writing";
+    std::optional<std::string> failure;
     for (const auto& [name, text] : values)
-        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
-                       static_cast<DWORD>(text.size()));
+        if (RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
+                           static_cast<DWORD>(text.size())) != ERROR_SUCCESS && !failure)
+            failure = "the registry refused the value " + name;
     RegCloseKey(key);
+    return failure;
 }
 
 void RegistryStore::Erase(const std::vector<std::string>& names)

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(Window, ShowsAChangedFieldOnlyAfterARefreshButPicturesBallAndButtonsAtOnce)
 {
-    Scoreboard& board = window.CurrentGame().Board;
+    Scoreboard board = window.CurrentGame().Board();
     int n = 100;
     for (const ScoreboardField& field : ScoreboardFields)
         board.*field.Member = std::to_string(n++);

@@ -37,7 +37,7 @@ TEST_F(RegistryStoreTest, KeepsEighteenTextsAsWrittenAndErasesThem)
     }
     values[0].second = "";
     values[14].second = std::string(99, '9');
-    store.Write(values);
+    EXPECT_EQ(store.Write(values), std::nullopt);
     for (const auto& [name, text] : values)
         EXPECT_EQ(store.Read(name), text) << name;
 
@@ -78,8 +78,8 @@ TEST_F(RegistryStoreTest, FailsToOpenWhereTheKeyCannotBeCreated)
     RegistryStore blocked(HKEY_CURRENT_USER, std::string(TestKey) + "\\Pennantry");
     EXPECT_FALSE(blocked.Open());
     EXPECT_EQ(blocked.Read("B1"), std::nullopt);
-    // Saving and erasing there write nothing and do not fail loudly.
-    blocked.Write({{"B1", "1"}});
+    // A save there writes nothing and says so; an erase does nothing.
+    EXPECT_NE(blocked.Write({{"B1", "1"}}), std::nullopt);
     blocked.Erase({"B1"});
     EXPECT_FALSE(blocked.Open());
 }
