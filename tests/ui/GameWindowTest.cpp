@@ -35,8 +35,9 @@ protected:
         ASSERT_TRUE(window.StartUp());
         ASSERT_EQ(script.Boxes().size(), 1u);
         EXPECT_TRUE(script.Boxes()[0].ends_with("\nPLAY BALL!"));
-        EXPECT_EQ(Label(1008)->text(), QStringLiteral("2"));  // the Humans' pitch level, upgraded
-        EXPECT_EQ(Label(1018)->text() + Label(1019)->text(), QStringLiteral("1T"));
+        EXPECT_EQ(Label(FieldOf(&Scoreboard::HumanPitchLevel).Label)->text(), QStringLiteral("2"));  // upgraded
+        EXPECT_EQ(Label(FieldOf(&Scoreboard::Inning).Label)->text() + Label(FieldOf(&Scoreboard::InningHalf).Label)->text(),
+                  QStringLiteral("1T"));
         EXPECT_TRUE(Enabled(ids::PitchButton));
         EXPECT_FALSE(Enabled(ids::SwingButton));
     }
@@ -110,7 +111,7 @@ TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
     ModalScript script;
     script.Then(ModalScript::Is<AboutBox>, [&](QWidget* w) {
         EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(Label(1004)->text(), QString());
+        EXPECT_EQ(Label(FieldOf(&Scoreboard::HumansScore).Label)->text(), QString());
         PressOk(w);
     });
     ASSERT_TRUE(window.StartUp());

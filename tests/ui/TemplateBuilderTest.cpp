@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogTemplates.h"
+#include "Scoreboard.h"
 #include "TemplateBuilder.h"
 
 namespace pennantry {
@@ -88,9 +89,9 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateAndWholePictureAndCutsO
     }
 
     // The widest texts the labels show later must fit too: two-digit scores, innings and levels.
-    for (const int id : {1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1018})
+    for (const ScoreboardField& field : ScoreboardFields)
         if (&dialogTemplate == &MainWindowTemplate())
-            Control<QLabel>(dialog, id)->setText(QStringLiteral("10"));
+            Control<QLabel>(dialog, field.Label)->setText(QStringLiteral("10"));
     if (&dialogTemplate == &BattleTemplate())
         Control<QLabel>(dialog, ids::BattleMessage)->setText(QStringLiteral("ANNOUNCER: The monster lost 9 health points!"));
     QList<QRect> texts;
