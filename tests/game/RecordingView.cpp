@@ -113,6 +113,7 @@ void GameTest::Load(const std::string& board, const std::string& runners, const 
         store.values["B" + std::to_string(base + 1)] = runners.substr(base, 1);
     for (const auto& [name, text] : extra)
         store.values[name] = text;
+    view.Pictures = "000";
     ASSERT_TRUE(game.StartUp());
     view.Log.clear();
     random.Seeds.clear();
@@ -156,6 +157,7 @@ void GameTest::Play(const std::string& script)
     Queue(script);
     view.PitchEnabled ? game.OnPitch() : game.OnReadyToSwing();
     ExpectAllTaken();
+    EXPECT_EQ(view.Pictures, Runners()) << "a base picture does not match its runner";
 }
 
 void GameTest::ExpectAllTaken()

@@ -45,6 +45,7 @@ public:
     void ShowBall(bool shown) override { Log.push_back(shown ? "ball on" : "ball off"); }
     void SetBasePicture(int base, bool occupied) override
     {
+        Pictures.at(static_cast<std::size_t>(base - 1)) = occupied ? '1' : '0';
         Log.push_back("base " + std::to_string(base) + (occupied ? " on" : " off"));
     }
     void ShowMessage(const std::string& text, const std::string& caption) override
@@ -82,6 +83,8 @@ public:
     bool AutoAnswer = false;
     int AutoSkill = 0;
     bool PitchEnabled = false;
+    // What the three base pictures show, as runner flags ("100"); a new window shows none.
+    std::string Pictures = "000";
 };
 
 using Values = std::map<std::string, std::string>;
