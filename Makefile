@@ -10,6 +10,11 @@ TEST_PACKAGES := googletest libgtest-dev xvfb xauth appstream desktop-file-utils
 # The browser edition's compiler, and the browser and fonts its page is tested in.
 WEB_PACKAGES := cmake ninja-build emscripten nodejs python3 chromium fonts-dejavu-core fonts-dejavu-extra
 
+# The Windows edition: its cross compilers (32-bit, the program we ship; 64-bit, for its tests where
+# this machine cannot run 32-bit programs), and what its tests run on: Wine, a display, key presses.
+WINDOWS_PACKAGES := cmake ninja-build python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+WINE_PACKAGES := wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool imagemagick
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs those of the packages given that are missing.
@@ -24,7 +29,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: all deps run-deps deps-web test run dev asan web clean
+.PHONY: all deps run-deps deps-web deps-windows deps-wine test run dev asan web windows windows-test clean
 
 all: dev
 
@@ -36,6 +41,14 @@ deps:
 
 deps-web:
 	$(call install-missing,$(WEB_PACKAGES))
+
+deps-windows:
+	$(call install-missing,$(WINDOWS_PACKAGES))
+
+# 32-bit Wine comes from Debian's i386 architecture, added once (the install then updates the lists).
+deps-wine:
+	@dpkg --print-foreign-architectures | grep -qx i386 || $(SUDO) dpkg --add-architecture i386
+	$(call install-missing,$(WINE_PACKAGES))
 
 dev: deps
 	cmake --preset dev
@@ -53,11 +66,26 @@ web: deps-web
 	NODE_PATH=/usr/share/nodejs cmake --build build/web -j2
 
 # The suite twice: a normal build, then under AddressSanitizer and UndefinedBehaviorSanitizer;
-# then the browser edition's (the game's tests under Node, the page in headless Chromium).
-test: dev asan web
+# then the browser edition's (the game's tests under Node, the page in headless Chromium), and the
+# Windows edition's (under Wine).
+test: dev asan web windows-test
 	ctest --preset dev
 	ctest --preset asan
 	ctest --test-dir build/web --output-on-failure --timeout 300
+
+# pennantry.exe and the zip a player downloads, in build/windows/.
+windows: deps-windows
+	cmake --preset windows
+	cmake --build --preset windows --target pennantry windows-zip
+
+# The shipped program's form, then the game's tests, the registry store's and a whole play under
+# Wine. Wine runs the 32-bit program where the kernel runs 32-bit programs; where it does not, the
+# same sources are built and tested as a 64-bit program.
+windows-test: windows deps-wine
+	ctest --preset windows -L exe
+	@if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=windows; else \
+	  echo "32-bit programs cannot run here: testing the 64-bit build under 64-bit Wine"; preset=windows64; fi; \
+	cmake --preset $$preset && cmake --build --preset $$preset && ctest --preset $$preset -j2
 
 # The window where there is a display, else the terminal edition. A build of its own without the
 # tests; configured once, after which the build itself notices a changed CMakeLists.txt.

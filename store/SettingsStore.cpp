@@ -238,30 +238,6 @@ bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || 
 
 std::uint32_t DigitValue(char c) { return static_cast<std::uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10); }
 
-bool ValidUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                                   : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past Unicode are not UTF-8.
-        if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF))
-            || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 void PutCode(std::string& out, std::uint32_t code, bool asBytes)
 {
     if (asBytes) {
@@ -386,12 +362,13 @@ std::map<std::string, std::string, std::less<>> Parse(std::string_view file)
     return values;
 }
 
-// A value as QSettings writes it, so that each reads what the other wrote: UTF-8 text as it
-// stands, anything else as @ByteArray(...) with its bytes past ASCII escaped.
+// A value as QSettings writes it, so that each reads what the other wrote: ASCII text as it
+// stands, anything else as @ByteArray(...) with its bytes past ASCII escaped, which both read
+// back byte for byte whether or not they are UTF-8.
 std::string Escaped(const std::string& text)
 {
-    const bool utf8 = ValidUtf8(text);
-    const std::string body = !utf8 ? "@ByteArray(" + text + ")" : !text.empty() && text[0] == '@' ? "@" + text : text;
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::string body = !ascii ? "@ByteArray(" + text + ")" : !text.empty() && text[0] == '@' ? "@" + text : text;
     std::string out;
     bool quote = false, escapeHex = false;
     char hex[8];
@@ -409,7 +386,7 @@ std::string Escaped(const std::string& text)
         if (const auto at = named.find(c); c != '\0' && at != std::string_view::npos && at % 2 == 0) {
             out += '\\';
             out += named[at + 1];
-        } else if (byte < 0x20 || byte == 0x7F || (byte >= 0x80 && !utf8)) {
+        } else if (byte < 0x20 || byte >= 0x7F) {
             std::snprintf(hex, sizeof hex, "\\x%x", byte);
             out += byte == 0 ? "\\0" : hex;
             escapeHex = true;

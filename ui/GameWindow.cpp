@@ -5,10 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 #include "AboutBox.h"
 #include "BattleDialog.h"
 #include "DialogTemplates.h"
@@ -26,7 +22,6 @@ GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, Play
     for (const ScoreboardField& field : ScoreboardFields)
         Label(field.Label)->clear();
     setWindowIcon(ProgramIcon());
-    AddAboutToSystemMenu();
 
     connect(Button(ids::PitchButton), &QPushButton::clicked, this, [this] { game_.OnPitch(); });
     connect(Button(ids::SwingButton), &QPushButton::clicked, this, [this] { game_.OnReadyToSwing(); });
@@ -122,32 +117,5 @@ void GameWindow::closeEvent(QCloseEvent* event)
 }
 
 void GameWindow::reject() { game_.OnCancel(); }
-
-#ifdef Q_OS_WIN
-// The platform lets a program extend a window's system menu: "&About Pennantry..." as command 16.
-void GameWindow::AddAboutToSystemMenu()
-{
-    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (menu == nullptr || AboutMenuText.empty())
-        return;
-    const std::string text(AboutMenuText);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, AboutCommand, text.c_str());
-}
-
-bool GameWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
-{
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && game_.OnSysCommand(static_cast<unsigned>(msg->wParam))) {
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(eventType, message, result);
-}
-#else
-// Elsewhere the window manager owns the window menu and a program cannot add to it, so the About
-// box is reached through the Help/About button alone.
-void GameWindow::AddAboutToSystemMenu() {}
-#endif
 
 }  // namespace pennantry

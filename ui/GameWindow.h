@@ -44,14 +44,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Escape quits without saving.
     void reject() override;
-#ifdef Q_OS_WIN
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
 private:
     QLabel* Label(int id) const;
     QPushButton* Button(int id) const;
-    void AddAboutToSystemMenu();
 
     Game game_;
     bool closed_ = false;
