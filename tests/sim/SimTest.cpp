@@ -1,8 +1,6 @@
 // The simulator: games replay by seed and number whatever the jobs, and the report's figures.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "Report.h"
 #include "Simulator.h"
 
@@ -29,11 +27,8 @@ RunResult Play(const RunOptions& options)
     return result;
 }
 
-// Everything but the two timing figures.
-std::string Untimed(std::string json)
-{
-    return std::regex_replace(json, std::regex(R"("seconds":[0-9.]+,"games_per_second":[0-9]+|"jobs":[0-9]+)"), "");
-}
+// Everything before the run's jobs and timing figures, which close the object.
+std::string Untimed(const std::string& json) { return json.substr(0, json.find("\"jobs\":")); }
 
 TEST(Simulator, SameSeedGivesTheSameReportWhateverTheJobsAndEachGameReplaysAlone)
 {
