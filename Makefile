@@ -2,7 +2,7 @@
 # Each installs what it needs from Debian's packages when it is missing, then builds.
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev googletest libgtest-dev \
-            fonts-dejavu-core fonts-dejavu-extra xvfb xauth appstream desktop-file-utils tmux libxcb1-dev
+            fonts-dejavu-core fonts-dejavu-extra xvfb xauth openbox appstream desktop-file-utils tmux libxcb1-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -2,12 +2,12 @@
 #include "GameWindow.h"
 
 #include <QCloseEvent>
+#include <QRect>
+
+#include <algorithm>
+#include <cstdlib>
 #include <QLabel>
 #include <QPushButton>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 #include "AboutBox.h"
 #include "BattleDialog.h"
@@ -17,6 +17,32 @@
 #include "TemplateBuilder.h"
 
 namespace pennantry {
+namespace {
+
+// The caption a screen reader says before a scoreboard label's value: the static text that ends
+// nearest to its left on its row ("Humans:"), after its group's title where that caption is not
+// the only one of its text ("Human Stats: Run Level:").
+QString CaptionOf(int labelId)
+{
+    const DialogTemplate& window = MainWindowTemplate();
+    const DialogControl* label = FindControl(window, labelId);
+    const DialogControl* caption = nullptr;
+    for (const DialogControl& c : window.Controls)
+        if (c.Id == NoId && c.Kind == ControlKind::Label && std::abs(c.Y - label->Y) <= 2 && c.X < label->X
+            && (caption == nullptr || c.X > caption->X))
+            caption = &c;
+    if (caption == nullptr)
+        return {};
+    QString text = QString::fromUtf8(caption->Text.data(), static_cast<qsizetype>(caption->Text.size()));
+    const auto same = std::count_if(window.Controls.begin(), window.Controls.end(),
+                                    [&](const DialogControl& c) { return c.Kind == ControlKind::Label && c.Text == caption->Text; });
+    for (const DialogControl& group : window.Controls)
+        if (same > 1 && group.Kind == ControlKind::GroupBox && QRect(group.X, group.Y, group.Width, group.Height).contains(label->X, label->Y))
+            text = QString::fromUtf8(group.Text.data(), static_cast<qsizetype>(group.Text.size())) + QLatin1Char(' ') + text;
+    return text;
+}
+
+}  // namespace
 
 GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
     : QDialog(nullptr), game_(*this, random, clock, store, play)
@@ -26,7 +52,17 @@ GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, Play
     for (const ScoreboardField& field : ScoreboardFields)
         Label(field.Label)->clear();
     setWindowIcon(ProgramIcon());
-    AddAboutToSystemMenu();
+    // Enter plays on, but never saves and quits: Save & Exit takes a click, Space or Alt+E.
+    static_cast<PushButton*>(Button(ids::SaveExitButton))->TakesEnter = false;
+    // What a screen reader says for each picture; the bases say theirs as they change.
+    const QList<QWidget*> controls = ControlsInOrder(*this);
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        if (MainWindowTemplate().Controls[static_cast<std::size_t>(i)].Resource == BitmapField)
+            controls[i]->setAccessibleName(QStringLiteral("field"));
+    Label(ids::BatterPicture)->setAccessibleName(QStringLiteral("home plate: batter"));
+    Label(ids::BallPicture)->setAccessibleName(QStringLiteral("ball"));
+    for (int base = 1; base <= 3; ++base)
+        SetBasePicture(base, false);
 
     connect(Button(ids::PitchButton), &QPushButton::clicked, this, [this] { game_.OnPitch(); });
     connect(Button(ids::SwingButton), &QPushButton::clicked, this, [this] { game_.OnReadyToSwing(); });
@@ -53,13 +89,26 @@ QPushButton* GameWindow::Button(int id) const { return Control<QPushButton>(*thi
 
 void GameWindow::RefreshLabels(const Scoreboard& board)
 {
-    for (const ScoreboardField& field : ScoreboardFields)
-        Label(field.Label)->setText(QString::fromStdString(board.*field.Member));
+    for (const ScoreboardField& field : ScoreboardFields) {
+        const QString value = QString::fromStdString(board.*field.Member);
+        Label(field.Label)->setText(value);
+        Label(field.Label)->setAccessibleName(CaptionOf(field.Label) + QLatin1Char(' ') + value);
+    }
 }
 
 void GameWindow::EnablePlayButton(PlayButton button, bool enabled)
 {
-    Button(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton)->setEnabled(enabled);
+    QPushButton* changed = Button(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton);
+    QPushButton* other = Button(button == PlayButton::Pitch ? ids::SwingButton : ids::PitchButton);
+    // Qt would hand the focus of a disabled button to the next in the tab order, Save & Exit.
+    if (!enabled && focusWidget() == changed)
+        playFocusLost_ = true;
+    changed->setEnabled(enabled);
+    QPushButton* next = enabled ? changed : other;
+    if (playFocusLost_ && next->isEnabled()) {
+        next->setFocus(Qt::OtherFocusReason);
+        playFocusLost_ = false;
+    }
 }
 
 void GameWindow::ShowBall(bool shown) { Label(ids::BallPicture)->setVisible(shown); }
@@ -69,12 +118,15 @@ void GameWindow::SetBasePicture(int base, bool occupied)
     static constexpr int pictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
     if (base < 1 || base > 3)
         return;
-    const QPixmap pixmap = Bitmap(occupied ? BitmapOccupiedBase : BitmapEmptyBase);
+    const QPixmap pixmap = Bitmap(occupied ? BitmapOccupiedBase : BitmapEmptyBase, devicePixelRatioF());
     QLabel* picture = Label(pictures[base - 1]);
     if (pixmap.isNull())
         picture->clear();
     else
         picture->setPixmap(pixmap);
+    // What a screen reader says for it: the base, and whether a runner is on it.
+    static const char* const names[] = {"first base", "second base", "third base"};
+    picture->setAccessibleName(QLatin1String(names[base - 1]) + QLatin1String(occupied ? ": runner" : ": empty"));
 }
 
 void GameWindow::ShowMessage(const std::string& text, const std::string& caption)
@@ -122,32 +174,5 @@ void GameWindow::closeEvent(QCloseEvent* event)
 }
 
 void GameWindow::reject() { game_.OnCancel(); }
-
-#ifdef Q_OS_WIN
-// The platform lets a program extend a window's system menu: "&About Pennantry..." as command 16.
-void GameWindow::AddAboutToSystemMenu()
-{
-    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (menu == nullptr || AboutMenuText.empty())
-        return;
-    const std::string text(AboutMenuText);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, AboutCommand, text.c_str());
-}
-
-bool GameWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
-{
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && game_.OnSysCommand(static_cast<unsigned>(msg->wParam))) {
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(eventType, message, result);
-}
-#else
-// Elsewhere the window manager owns the window menu and a program cannot add to it, so the About
-// box is reached through the Help/About button alone.
-void GameWindow::AddAboutToSystemMenu() {}
-#endif
 
 }  // namespace pennantry

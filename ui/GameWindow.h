@@ -43,17 +43,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Escape quits without saving.
     void reject() override;
-#ifdef Q_OS_WIN
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
 private:
     QLabel* Label(int id) const;
     QPushButton* Button(int id) const;
-    void AddAboutToSystemMenu();
 
     Game game_;
     bool closed_ = false;
+    // A play button lost the focus by being disabled; the other one takes it once enabled.
+    bool playFocusLost_ = false;
 };
 
 }  // namespace pennantry

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImageReader>
@@ -11,10 +12,14 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QPainter>
+#include <QKeyEvent>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -52,13 +57,19 @@ QSize Needed(const QFontMetrics& metrics, int width, int flags, const QString& t
     return metrics.boundingRect(QRect(0, 0, width, 1000), flags, text).size();
 }
 
-// A PNG of the resources; a null pixmap when it is missing. Naming the format spares the start-up
-// the loading of every image plugin that guessing it would cost.
-QPixmap ReadPng(const QString& path)
+// A PNG of the resources by its name without ".png": NAME@2x.png, marked as drawn for a device
+// pixel ratio of 2, on a screen scaled above 1, else NAME.png; a null pixmap when it is missing.
+// Naming the format spares the start-up the loading of every image plugin that guessing it would cost.
+QPixmap ReadPng(const QString& name, qreal devicePixelRatio)
 {
-    QImageReader reader(path, "png");
+    const bool doubled = devicePixelRatio > 1.0;
+    QImageReader reader(name + (doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png")), "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    QImage image = reader.read();
+    if (image.isNull() && doubled)
+        return ReadPng(name, 1.0);
+    image.setDevicePixelRatio(doubled ? 2.0 : 1.0);
+    return QPixmap::fromImage(image);
 }
 
 bool Within(const QSize& needed, const QRect& room) { return needed.width() <= room.width() && needed.height() <= room.height(); }
@@ -152,14 +163,14 @@ DialogFont ChooseFont()
     chosen.Font = ReferenceFont();
     MeasureBaseUnits(chosen.Font, chosen.BaseWidth, chosen.BaseHeight);
 
-    // Step the text down until every text fits; the rectangles keep the reference's units.
-    const bool byPixels = chosen.Font.pixelSize() > 0;
-    for (int step = 0; step < 6 && !AllTextsFit(chosen.Font, chosen); ++step) {
-        if (byPixels)
-            chosen.Font.setPixelSize(chosen.Font.pixelSize() - 1);
-        else
-            chosen.Font.setPointSizeF(chosen.Font.pointSizeF() - 0.5);
-    }
+    // Narrow the text until every text fits; its height stays the units' own, as do the rectangles.
+    // A stretch counts from the family's normal width, so a condensed face is drawn as it is at
+    // about 87, and asking for 100 would widen it.
+    QFont normal = chosen.Font;
+    normal.setStretch(QFont::Unstretched);
+    const int natural = 100 * QFontMetrics(chosen.Font).averageCharWidth() / QFontMetrics(normal).averageCharWidth();
+    for (int stretch = natural - 1; stretch >= natural * 4 / 5 && !AllTextsFit(chosen.Font, chosen); --stretch)
+        chosen.Font.setStretch(stretch);
     return chosen;
 }
 
@@ -179,22 +190,53 @@ Qt::WindowFlags WindowFlagsFor(unsigned style)
     return flags;
 }
 
+QWidget* MakeButton(QDialog& dialog, const DialogControl& control, const QString& text, const QRect& rect)
+{
+    auto* button = new PushButton(&dialog);
+    const QFontMetrics metrics(dialog.font());
+    const int frame = dialog.style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                    + dialog.style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator);
+    button->setText((control.Style & MultiLine) ? WrapText(text, metrics, rect.width() - 2 * frame) : text);
+    // Only the template's default button is ever the dialog's default.
+    button->setAutoDefault((control.Style & DefaultButton) != 0);
+    button->setDefault((control.Style & DefaultButton) != 0);
+    return button;
+}
+
+QWidget* MakePicture(QDialog& dialog, const DialogControl& control, const QRect& rect)
+{
+    auto* picture = new PictureLabel(&dialog);
+    const qreal ratio = dialog.devicePixelRatioF();
+    const QPixmap pixmap = control.Kind == ControlKind::Icon ? ProgramIcon().pixmap(QSize(32, 32), ratio)
+                                                             : Bitmap(control.Resource, ratio);
+    if (control.Style & Sunken) {
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(1);
+    }
+    if (control.Style & Notify)
+        picture->setFocusPolicy(Qt::TabFocus);
+    if (control.Kind == ControlKind::Icon)
+        picture->setAccessibleName(QStringLiteral("Pennantry icon"));
+    if (!pixmap.isNull()) {
+        picture->setPixmap(pixmap);
+        // A picture takes the size of its bitmap, not of its rectangle.
+        const int frame = 2 * picture->frameWidth();
+        picture->setGeometry(QRect(rect.topLeft(), pixmap.deviceIndependentSize().toSize() + QSize(frame, frame)));
+    } else {
+        picture->setGeometry(rect);
+    }
+    return picture;
+}
+
 QWidget* MakeControl(QDialog& dialog, const DialogControl& control, const DialogFont& font)
 {
     const QString text = ToQString(control.Text);
     const QRect rect = ToPixels(control.X, control.Y, control.Width, control.Height, font);
     QWidget* widget = nullptr;
     switch (control.Kind) {
-    case ControlKind::PushButton: {
-        auto* button = new QPushButton(&dialog);
-        const QFontMetrics metrics(font.Font);
-        const int frame = dialog.style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
-                        + dialog.style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator);
-        button->setText((control.Style & MultiLine) ? WrapText(text, metrics, rect.width() - 2 * frame) : text);
-        button->setDefault((control.Style & DefaultButton) != 0);
-        widget = button;
+    case ControlKind::PushButton:
+        widget = MakeButton(dialog, control, text, rect);
         break;
-    }
     case ControlKind::Label: {
         auto* label = new QLabel(&dialog);
         label->setTextFormat(Qt::PlainText);
@@ -206,33 +248,16 @@ QWidget* MakeControl(QDialog& dialog, const DialogControl& control, const Dialog
         break;
     }
     case ControlKind::GroupBox:
-        widget = new QGroupBox(text, &dialog);
+        widget = new GroupFrame(text, &dialog);
         break;
     case ControlKind::Picture:
-    case ControlKind::Icon: {
-        auto* picture = new PictureLabel(&dialog);
-        QPixmap pixmap = control.Kind == ControlKind::Icon ? ProgramIcon().pixmap(32, 32) : Bitmap(control.Resource);
-        if (control.Style & Sunken) {
-            picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            picture->setLineWidth(1);
-        }
-        if (!pixmap.isNull()) {
-            picture->setPixmap(pixmap);
-            // A picture takes the size of its bitmap, not of its rectangle.
-            const int frame = 2 * picture->frameWidth();
-            picture->setGeometry(QRect(rect.topLeft(), pixmap.deviceIndependentSize().toSize() + QSize(frame, frame)));
-        } else {
-            picture->setGeometry(rect);
-        }
-        widget = picture;
+    case ControlKind::Icon:
+        widget = MakePicture(dialog, control, rect);
         break;
-    }
-    case ControlKind::RadioButton: {
-        auto* radio = new WrappingRadioButton(text, &dialog);
-        radio->setAutoExclusive(true);
-        widget = radio;
+    case ControlKind::RadioButton:
+        widget = new WrappingRadioButton(text, &dialog);
+        static_cast<QRadioButton*>(widget)->setAutoExclusive(true);
         break;
-    }
     }
     if (control.Kind != ControlKind::Picture && control.Kind != ControlKind::Icon)
         widget->setGeometry(rect);
@@ -243,6 +268,55 @@ QWidget* MakeControl(QDialog& dialog, const DialogControl& control, const Dialog
         widget->hide();
     return widget;
 }
+
+// Asks an X11 window manager for exactly the template's decorations and functions. Qt's own
+// request allows every function (a close box, a maximise button) whenever the flags name none,
+// so a dialog without a system menu would still get a close box.
+class Decorations final : public QObject {
+public:
+    Decorations(QWidget& window, unsigned style) : QObject(&window), style_(style) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Before every mapping: the window exists by then, and Qt may have rewritten its hints.
+        if (event->type() == QEvent::Show)
+            Request(static_cast<QWidget*>(watched)->winId());
+        return false;
+    }
+
+private:
+    void Request(WId window) const
+    {
+        // The offscreen platform answers for X11 too, without a connection of its own.
+        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (x11 == nullptr || x11->connection() == nullptr || QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        enum : std::uint32_t { Functions = 1, DecorationsFlag = 2 };
+        enum : std::uint32_t { FuncMove = 4, FuncMinimize = 8, FuncClose = 32 };
+        enum : std::uint32_t { DecorBorder = 2, DecorTitle = 8, DecorMenu = 16, DecorMinimize = 32 };
+        std::uint32_t hints[5] = {Functions | DecorationsFlag, FuncMove, DecorBorder | DecorTitle, 0, 0};
+        if (style_ & SystemMenu) {
+            hints[1] |= FuncClose;
+            hints[2] |= DecorMenu;
+        }
+        if (style_ & MinimizeBox) {
+            hints[1] |= FuncMinimize;
+            hints[2] |= DecorMinimize;
+        }
+        xcb_connection_t* connection = x11->connection();
+        static constexpr char name[] = "_MOTIF_WM_HINTS";
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        if (atom == nullptr)
+            return;
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window), atom->atom,
+                            atom->atom, 32, 5, hints);
+        std::free(atom);
+    }
+
+    unsigned style_;
+};
 
 }  // namespace
 
@@ -269,15 +343,22 @@ QRect ToPixels(int x, int y, int width, int height, const DialogFont& font)
     return QRect(left, top, horizontal(x + width) - left, vertical(y + height) - top);
 }
 
-QPixmap Bitmap(int number) { return ReadPng(QStringLiteral(":/pennantry/bitmap%1.png").arg(number)); }
+QPixmap Bitmap(int number, qreal devicePixelRatio)
+{
+    return ReadPng(QStringLiteral(":/pennantry/bitmap%1").arg(number), devicePixelRatio);
+}
 
 QIcon ProgramIcon()
 {
     QIcon icon;
     for (const int size : {16, 32}) {
-        const QPixmap pixmap = ReadPng(QStringLiteral(":/pennantry/icon%1-%2.png").arg(IconProgram).arg(size));
-        if (!pixmap.isNull())
-            icon.addPixmap(pixmap);
+        const QString name = QStringLiteral(":/pennantry/icon%1-%2").arg(IconProgram).arg(size);
+        // The doubled sizes only where a screen needs them: each picture read costs start-up time.
+        for (const qreal ratio : {1.0, qApp->devicePixelRatio()}) {
+            const QPixmap pixmap = ReadPng(name, ratio);
+            if (!pixmap.isNull() && (ratio == 1.0 || pixmap.devicePixelRatio() > 1.0))
+                icon.addPixmap(pixmap);
+        }
     }
     return icon;
 }
@@ -326,6 +407,64 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void PictureLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void PictureLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect();
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+QRect GroupFrame::FrameRect() const
+{
+    const int half = fontMetrics().height() / 2;
+    return rect().adjusted(0, half, -1, -1);
+}
+
+QRect GroupFrame::TitleRect() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    return QRect(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(DisplayText(title())), metrics.height());
+}
+
+void GroupFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The etched line of the original platform: a dark line with a light one beside it.
+    const QRect frame = FrameRect();
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.translated(1, 1).adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    const QRect place = TitleRect();
+    // The line breaks for the title, a pixel either side of its text.
+    painter.fillRect(place.adjusted(-2, 0, 2, 0), palette().color(QPalette::Window));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());
+}
+
+void PushButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !autoDefault() && TakesEnter)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
+}
+
 QRect WrappingRadioButton::TextRect() const
 {
     const int indent = RadioTextIndent(*style());
@@ -360,6 +499,7 @@ void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate)
 {
     const DialogFont& font = TemplateFont();
     dialog.setWindowFlags(WindowFlagsFor(dialogTemplate.Style));
+    new Decorations(dialog, dialogTemplate.Style);
     dialog.setWindowTitle(ToQString(dialogTemplate.Caption));
     dialog.setFont(font.Font);
     dialog.setFixedSize(ToPixels(0, 0, dialogTemplate.Width, dialogTemplate.Height, font).size());
@@ -370,7 +510,7 @@ void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate)
     for (const DialogControl& control : dialogTemplate.Controls) {
         QWidget* widget = MakeControl(dialog, control, font);
         widget->setProperty(TemplateIndexProperty, index++);
-        if (control.Kind == ControlKind::PushButton || control.Kind == ControlKind::RadioButton)
+        if (control.Kind == ControlKind::PushButton || control.Kind == ControlKind::RadioButton || (control.Style & Notify))
             focusable.push_back(widget);
         else
             widget->setFocusPolicy(Qt::NoFocus);
@@ -399,7 +539,8 @@ QList<QWidget*> ControlsInOrder(const QDialog& dialog)
 void FocusFirstControl(QDialog& dialog)
 {
     for (QWidget* control : ControlsInOrder(dialog)) {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && !control->isHidden()) {
+        if (qobject_cast<QAbstractButton*>(control) && (control->focusPolicy() & Qt::TabFocus) && control->isEnabled()
+            && !control->isHidden()) {
             control->setFocus(Qt::TabFocusReason);
             return;
         }

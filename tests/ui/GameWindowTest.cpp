@@ -23,7 +23,7 @@ protected:
     // Two null pixmaps compare equal, so a missing bitmap must not pass for the right one.
     bool Shows(int id, int bitmap)
     {
-        return !Label(id)->pixmap().isNull() && Label(id)->pixmap().toImage() == Bitmap(bitmap).toImage();
+        return !Label(id)->pixmap().isNull() && Label(id)->pixmap().toImage() == Bitmap(bitmap, window.devicePixelRatioF()).toImage();
     }
 
     // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
