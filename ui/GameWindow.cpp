@@ -19,6 +19,8 @@
 namespace pennantry {
 namespace {
 
+constexpr int BasePictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
+
 // The caption a screen reader says before a scoreboard label's value: the static text that ends
 // nearest to its left on its row ("Humans:"), after its group's title where that caption is not
 // the only one of its text ("Human Stats: Run Level:").
@@ -51,7 +53,6 @@ GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, Play
     // The fields are empty until the game is loaded or begun, and the labels are their view.
     for (const ScoreboardField& field : ScoreboardFields)
         Label(field.Label)->clear();
-    setWindowIcon(ProgramIcon());
     // Enter plays on, but never saves and quits: Save & Exit takes a click, Space or Alt+E.
     static_cast<PushButton*>(Button(ids::SaveExitButton))->TakesEnter = false;
     // What a screen reader says for each picture; the bases say theirs as they change.
@@ -62,7 +63,7 @@ GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, Play
     Label(ids::BatterPicture)->setAccessibleName(QStringLiteral("home plate: batter"));
     Label(ids::BallPicture)->setAccessibleName(QStringLiteral("ball"));
     for (int base = 1; base <= 3; ++base)
-        SetBasePicture(base, false);
+        NameBase(base, false);
 
     connect(Button(ids::PitchButton), &QPushButton::clicked, this, [this] { game_.OnPitch(); });
     connect(Button(ids::SwingButton), &QPushButton::clicked, this, [this] { game_.OnReadyToSwing(); });
@@ -115,18 +116,21 @@ void GameWindow::ShowBall(bool shown) { Label(ids::BallPicture)->setVisible(show
 
 void GameWindow::SetBasePicture(int base, bool occupied)
 {
-    static constexpr int pictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
     if (base < 1 || base > 3)
         return;
     const QPixmap pixmap = Bitmap(occupied ? BitmapOccupiedBase : BitmapEmptyBase, devicePixelRatioF());
-    QLabel* picture = Label(pictures[base - 1]);
+    QLabel* picture = Label(BasePictures[base - 1]);
     if (pixmap.isNull())
         picture->clear();
     else
         picture->setPixmap(pixmap);
-    // What a screen reader says for it: the base, and whether a runner is on it.
+    NameBase(base, occupied);
+}
+
+void GameWindow::NameBase(int base, bool occupied)
+{
     static const char* const names[] = {"first base", "second base", "third base"};
-    picture->setAccessibleName(QLatin1String(names[base - 1]) + QLatin1String(occupied ? ": runner" : ": empty"));
+    Label(BasePictures[base - 1])->setAccessibleName(QLatin1String(names[base - 1]) + QLatin1String(occupied ? ": runner" : ": empty"));
 }
 
 void GameWindow::ShowMessage(const std::string& text, const std::string& caption)

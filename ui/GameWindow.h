@@ -47,6 +47,8 @@ protected:
 private:
     QLabel* Label(int id) const;
     QPushButton* Button(int id) const;
+    // What a screen reader says for a base picture: the base, and whether a runner is on it.
+    void NameBase(int base, bool occupied);
 
     Game game_;
     bool closed_ = false;

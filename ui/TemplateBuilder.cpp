@@ -54,6 +54,12 @@ constexpr std::array<LaterText, 12> LaterTexts{{
 // The room a text needs when drawn with these flags within width, as the widgets will draw it.
 QSize Needed(const QFontMetrics& metrics, int width, int flags, const QString& text)
 {
+    // Most texts are one line with room to spare, and measuring a line is far cheaper at start-up
+    // than laying the text out; a pixel is kept in hand for the layout's rounding.
+    const QString shown = (flags & Qt::TextShowMnemonic) ? DisplayText(text) : text;
+    const int advance = metrics.horizontalAdvance(shown);
+    if (!text.contains(QLatin1Char('\n')) && advance + 1 < width)
+        return QSize(advance + 1, metrics.height());
     return metrics.boundingRect(QRect(0, 0, width, 1000), flags, text).size();
 }
 
@@ -105,43 +111,60 @@ bool TextFits(ControlKind kind, unsigned style, const QString& text, const QRect
     return true;
 }
 
-bool AllTextsFit(const QFont& font, const DialogFont& units)
+// One text and the rectangle its control gives it.
+struct PlacedText {
+    ControlKind Kind;
+    unsigned Style;
+    QString Text;
+    QRect Rect;
+};
+
+// Every text of the four templates, and the longer ones the labels show later, placed in pixels.
+std::vector<PlacedText> AllTexts(const DialogFont& units)
 {
-    for (const DialogTemplate* dialog :
-         {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()}) {
-        for (const DialogControl& control : dialog->Controls) {
-            const QRect rect = ToPixels(control.X, control.Y, control.Width, control.Height, units);
-            if (!TextFits(control.Kind, control.Style, ToQString(control.Text), rect, font))
-                return false;
-        }
-    }
-    for (const LaterText& later : LaterTexts) {
-        const DialogTemplate& dialog = later.Template == 135 ? BattleTemplate() : MainWindowTemplate();
-        const DialogControl* control = FindControl(dialog, later.Control);
-        if (control == nullptr)
-            continue;
-        const QRect rect = ToPixels(control->X, control->Y, control->Width, control->Height, units);
-        if (!TextFits(control->Kind, control->Style, ToQString(later.Text), rect, font))
-            return false;
-    }
-    return true;
+    std::vector<PlacedText> texts;
+    const auto place = [&](const DialogControl& control, std::string_view text) {
+        texts.push_back({control.Kind, control.Style, ToQString(text),
+                         ToPixels(control.X, control.Y, control.Width, control.Height, units)});
+    };
+    for (const DialogTemplate* dialog : {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()})
+        for (const DialogControl& control : dialog->Controls)
+            place(control, control.Text);
+    for (const LaterText& later : LaterTexts)
+        if (const DialogControl* control = FindControl(later.Template == 135 ? BattleTemplate() : MainWindowTemplate(), later.Control))
+            place(*control, later.Text);
+    return texts;
 }
 
+// The texts that do not fit their rectangles in this font.
+std::vector<PlacedText> TextsCutOff(const std::vector<PlacedText>& texts, const QFont& font)
+{
+    std::vector<PlacedText> cut;
+    for (const PlacedText& text : texts)
+        if (!TextFits(text.Kind, text.Style, text.Text, text.Rect, font))
+            cut.push_back(text);
+    return cut;
+}
+
+// Whether the font database holds a family. Asking for its styles reads that family alone, far
+// cheaper at start-up than listing every family of the system.
+bool HasFamily(const QString& family) { return !QFontDatabase::styles(family).isEmpty(); }
+
 // Without "MS Sans Serif": DejaVu Sans Condensed, whose proportions are nearest it, else the
-// platform's sans serif, at the pixel size whose base units come nearest 6 x 13.
+// platform's sans serif, at the pixel size whose base units come nearest 6 x 13. Each size
+// measured costs start-up time, so the search walks from 11 pixels towards the target height.
 QFont ReferenceFont()
 {
-    const QStringList families = QFontDatabase::families();
     const QString templateFace = ToQString(MainWindowTemplate().FontFace);
-    if (families.contains(templateFace))
+    if (HasFamily(templateFace))
         return QFont(templateFace, MainWindowTemplate().FontPoints);
 
-    const QString family = families.contains(QStringLiteral("DejaVu Sans Condensed"))
+    const QString family = HasFamily(QStringLiteral("DejaVu Sans Condensed"))
                              ? QStringLiteral("DejaVu Sans Condensed")
                              : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont best(family);
     int bestDistance = -1;
-    for (int pixels = 8; pixels <= 20; ++pixels) {
+    for (int pixels = 11, direction = 0; pixels >= 6 && pixels <= 30; pixels += direction) {
         QFont candidate(family);
         candidate.setPixelSize(pixels);
         int width = 0;
@@ -153,6 +176,10 @@ QFont ReferenceFont()
             best = candidate;
             bestDistance = distance;
         }
+        const int towards = height < TargetBaseHeight ? 1 : -1;
+        if (height == TargetBaseHeight || (direction != 0 && towards != direction))
+            break;
+        direction = towards;
     }
     return best;
 }
@@ -162,15 +189,28 @@ DialogFont ChooseFont()
     DialogFont chosen;
     chosen.Font = ReferenceFont();
     MeasureBaseUnits(chosen.Font, chosen.BaseWidth, chosen.BaseHeight);
+    // Setting letters closer never makes a text that fits wider, so only those cut off are tried.
+    const std::vector<PlacedText> cut = TextsCutOff(AllTexts(chosen), chosen.Font);
+    if (cut.empty())
+        return chosen;
 
-    // Narrow the text until every text fits; its height stays the units' own, as do the rectangles.
-    // A stretch counts from the family's normal width, so a condensed face is drawn as it is at
-    // about 87, and asking for 100 would widen it.
-    QFont normal = chosen.Font;
-    normal.setStretch(QFont::Unstretched);
-    const int natural = 100 * QFontMetrics(chosen.Font).averageCharWidth() / QFontMetrics(normal).averageCharWidth();
-    for (int stretch = natural - 1; stretch >= natural * 4 / 5 && !AllTextsFit(chosen.Font, chosen); --stretch)
-        chosen.Font.setStretch(stretch);
+    // Set the letters closer, never make them smaller, until every text fits: the least tightening
+    // that does, in tenths of a pixel. A spacing needs no font of its own, so trying one is cheap.
+    const auto fits = [&](int tenths) {
+        QFont tighter = chosen.Font;
+        tighter.setLetterSpacing(QFont::AbsoluteSpacing, -tenths / 10.0);
+        return TextsCutOff(cut, tighter).empty();
+    };
+    int low = 1;
+    int high = 15;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (fits(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    chosen.Font.setLetterSpacing(QFont::AbsoluteSpacing, -low / 10.0);
     return chosen;
 }
 

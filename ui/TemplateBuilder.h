@@ -22,7 +22,7 @@ namespace pennantry {
 
 // The font the dialogs are drawn in and the base units their rectangles are measured in. The
 // units come from the reference font, and the text is drawn at its height; where a text would not
-// fit its rectangle, the font is narrowed, never made shorter.
+// fit its rectangle, its letters are set closer, never made smaller.
 struct DialogFont {
     QFont Font;
     int BaseWidth = 0;
