@@ -49,6 +49,13 @@ QString CaptionOf(int labelId)
 GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
     : QDialog(nullptr), game_(*this, random, clock, store, play)
 {
+}
+
+void GameWindow::Build()
+{
+    if (built_)
+        return;
+    built_ = true;
     BuildTemplate(*this, MainWindowTemplate());
     // The fields are empty until the game is loaded or begun, and the labels are their view.
     for (const ScoreboardField& field : ScoreboardFields)
@@ -80,6 +87,7 @@ bool GameWindow::StartUp()
 
 void GameWindow::Run()
 {
+    Build();
     FocusFirstControl(*this);
     exec();
 }
@@ -90,6 +98,7 @@ QPushButton* GameWindow::Button(int id) const { return Control<QPushButton>(*thi
 
 void GameWindow::RefreshLabels(const Scoreboard& board)
 {
+    Build();
     for (const ScoreboardField& field : ScoreboardFields) {
         const QString value = QString::fromStdString(board.*field.Member);
         Label(field.Label)->setText(value);
@@ -99,6 +108,7 @@ void GameWindow::RefreshLabels(const Scoreboard& board)
 
 void GameWindow::EnablePlayButton(PlayButton button, bool enabled)
 {
+    Build();
     QPushButton* changed = Button(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton);
     QPushButton* other = Button(button == PlayButton::Pitch ? ids::SwingButton : ids::PitchButton);
     // Qt would hand the focus of a disabled button to the next in the tab order, Save & Exit.
@@ -112,12 +122,17 @@ void GameWindow::EnablePlayButton(PlayButton button, bool enabled)
     }
 }
 
-void GameWindow::ShowBall(bool shown) { Label(ids::BallPicture)->setVisible(shown); }
+void GameWindow::ShowBall(bool shown)
+{
+    Build();
+    Label(ids::BallPicture)->setVisible(shown);
+}
 
 void GameWindow::SetBasePicture(int base, bool occupied)
 {
     if (base < 1 || base > 3)
         return;
+    Build();
     const QPixmap pixmap = Bitmap(occupied ? BitmapOccupiedBase : BitmapEmptyBase, devicePixelRatioF());
     QLabel* picture = Label(BasePictures[base - 1]);
     if (pixmap.isNull())

@@ -56,6 +56,7 @@ protected:
 TEST_F(Window, ShowsAChangedFieldOnlyAfterARefreshButPicturesBallAndButtonsAtOnce)
 {
     Scoreboard& board = window.CurrentGame().Board;
+    window.RefreshLabels(board);
     int n = 100;
     for (const ScoreboardField& field : ScoreboardFields)
         board.*field.Member = std::to_string(n++);
@@ -133,7 +134,7 @@ TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
     ModalScript script;
     script.Then(ModalScript::Is<AboutBox>, [&](QWidget* w) {
         EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(Label(1004)->text(), QString());
+        EXPECT_TRUE(Label(1004) == nullptr || Label(1004)->text().isEmpty());
         PressOk(w);
     });
     ASSERT_TRUE(window.StartUp());
