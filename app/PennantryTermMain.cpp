@@ -11,6 +11,7 @@
 #include <string_view>
 #include <unistd.h>
 
+#include "CommandLine.h"
 #include "Game.h"
 #include "HumanWindow.h"
 #include "JsonWindow.h"
@@ -27,32 +28,6 @@
 namespace {
 
 constexpr const char* DefaultName = "pennantry-term";
-
-struct Options {
-    bool json = false;
-    std::optional<std::int64_t> seed;
-};
-
-// A whole decimal number from 0 up to the largest 64-bit value, and nothing else.
-std::optional<std::int64_t> ParseSeed(std::string_view text)
-{
-    if (text.empty() || text.size() > 19)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    if (value > static_cast<std::uint64_t>(INT64_MAX))
-        return std::nullopt;
-    return static_cast<std::int64_t>(value);
-}
-
-void Usage(std::FILE* to, const std::string& name)
-{
-    std::fprintf(to, "usage: %s [--json] [--seed N] [--help] [--version]\n", name.c_str());
-}
 
 bool Terminal(int fd) { return ::isatty(fd) == 1; }
 
@@ -73,48 +48,23 @@ int main(int argc, char** argv)
 {
     using namespace pennantry;
 
-    std::string name = DefaultName;
-    if (argc > 0 && argv[0] && *argv[0]) {
-        const std::string path = argv[0];
-        const auto slash = path.find_last_of('/');
-        const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-        if (!base.empty())
-            name = base;
-    }
-
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help") {
-            Usage(stdout, name);
-            std::printf("Plays Pennantry in a terminal. --json speaks JSON Lines on standard input and output;\n"
-                        "--seed N replays the same game for the same input.\n");
-            return 0;
-        }
-        if (arg == "--version") {
-            std::printf("%s %s\n", name.c_str(), PENNANTRY_VERSION);
-            return 0;
-        }
-        if (arg == "--json") {
-            options.json = true;
-            continue;
-        }
-        std::optional<std::string_view> seedText;
-        if (arg == "--seed" && i + 1 < argc)
-            seedText = argv[++i];
-        else if (arg.starts_with("--seed="))
-            seedText = arg.substr(7);
-        if (seedText && (options.seed = ParseSeed(*seedText)))
-            continue;
-        Usage(stderr, name);
-        return 2;
-    }
+    CommandLine commandLine(DefaultName,
+                            "Plays Pennantry in a terminal. --json speaks JSON Lines on standard input and output;\n"
+                            "--seed N replays the same game for the same input.\n");
+    commandLine.AddFlag("json");
+    commandLine.AddNumber("seed", "N", INT64_MAX);
+    if (const auto status = commandLine.Parse(argc, argv, stdout, stderr))
+        return *status;
+    // Every box without a caption of its own bears the program file's name.
+    const std::string name = commandLine.ProgramFileName();
+    const bool json = commandLine.Has("json");
+    const std::optional<std::uint64_t> seed = commandLine.Number("seed");
 
     PlayVariables play;
     ClassicRandom random;
     std::unique_ptr<Clock> clock;
-    if (options.seed)
-        clock = std::make_unique<SteppingClock>(*options.seed);
+    if (seed)
+        clock = std::make_unique<SteppingClock>(static_cast<std::int64_t>(*seed));
     else
         clock = std::make_unique<SystemClock>();
 #ifdef PENNANTRY_HAVE_SETTINGS_STORE
@@ -124,7 +74,7 @@ int main(int argc, char** argv)
 #endif
 
     std::unique_ptr<TermWindow> view;
-    if (options.json) {
+    if (json) {
         view = std::make_unique<JsonWindow>(name, stdout, STDIN_FILENO);
     } else {
         HumanOptions human;

@@ -128,7 +128,13 @@ void Game::OnReadyToSwing()
 
 void Game::OnSaveAndExit()
 {
-    SaveGame();
+    // A save that failed keeps the window open, so the player can try again or leave with Escape.
+    if (const auto failure = SaveGame()) {
+        view_.ShowMessage("The game could not be saved.\n" + *failure
+                              + "\nThe last save is kept. Try again, or press Escape to quit without saving.",
+                          "");
+        return;
+    }
     view_.CloseWindow();
 }
 
@@ -148,13 +154,13 @@ bool Game::OnSysCommand(unsigned id)
 
 int Game::Draw(int n) { return pennantry::Draw(random_, n); }
 
-void Game::UpdateData() { view_.RefreshLabels(Board); }
+void Game::UpdateData() { view_.RefreshLabels(board_); }
 
 void Game::Announce(const std::string& text) { view_.ShowMessage(text, ""); }
 
 void Game::SetBase(int base, std::uint8_t occupied)
 {
-    std::array<std::uint8_t*, 3> flags{&RunnerOnFirst, &RunnerOnSecond, &RunnerOnThird};
+    std::array<std::uint8_t*, 3> flags{&runnerOnFirst_, &runnerOnSecond_, &runnerOnThird_};
     *flags[static_cast<std::size_t>(base - 1)] = occupied;
     view_.SetBasePicture(base, occupied != 0);
 }
@@ -163,7 +169,7 @@ void Game::ResolvePitch()
 {
     gameEndedInPlay_ = false;
     const bool humans = play_.HumansBat();
-    const Scoreboard& b = Board;
+    const Scoreboard& b = board_;
 
     const int pitchRoll = Draw(100);
     view_.ShowBall(true);
@@ -173,26 +179,26 @@ void Game::ResolvePitch()
     const std::int64_t hitEdge = Shift(humans ? b.HumanHitLevel : b.MonsterHitLevel);
 
     if (pitchRoll < pitchEdge + 45 - hitEdge) {
-        std::int64_t count = Count(Board.Strikes) + 1;
+        std::int64_t count = Count(board_.Strikes) + 1;
         if (count > 2)
             count = 0;
         Announce(std::string("UMPIRE: Stee-rike ") + (count == 1 ? "One!" : count == 2 ? "Two!" : "Three! Yer Out!"));
         if (count == 0) {
             RecordOut();
-            Board.Balls = "0";
-            Board.Strikes = "0";
+            board_.Balls = "0";
+            board_.Strikes = "0";
         }
-        Board.Strikes = WriteNumber(count);
+        board_.Strikes = WriteNumber(count);
         UpdateData();
     } else if (pitchRoll < 60 - hitEdge) {
         std::string text = "UMPIRE: Ball ";
-        std::int64_t count = Count(Board.Balls) + 1;
+        std::int64_t count = Count(board_.Balls) + 1;
         if (count > 3)
             count = 0;
         if (count > 0) {
             static constexpr std::array<const char*, 3> Words{"One!", "Two!", "Three!"};
             text += Words[static_cast<std::size_t>(count - 1)];
-            Board.Balls = WriteNumber(count);
+            board_.Balls = WriteNumber(count);
         } else {
             text += "Four!";
             text += "\nANNOUNCER: A Walk for the ";
@@ -200,8 +206,8 @@ void Game::ResolvePitch()
             // The walk moves the runners as a single does, so a forced run is announced first.
             play_.BasesAdvanced += 1;
             AdvanceRunners();
-            Board.Strikes = "0";
-            Board.Balls = "0";
+            board_.Strikes = "0";
+            board_.Balls = "0";
             play_.BasesAdvanced = 0;
         }
         Announce(text);
@@ -212,8 +218,8 @@ void Game::ResolvePitch()
             Announce(std::string("ANNOUNCER: The ") + (humans ? "Human" : "Monster") +
                      " swings and hits the ball!\nANNOUNCER: The " + (humans ? "Monster" : "Human") +
                      " caught the ball!");
-            Board.Strikes = "0";
-            Board.Balls = "0";
+            board_.Strikes = "0";
+            board_.Balls = "0";
             RecordOut();
             UpdateData();
         } else {
@@ -229,7 +235,7 @@ void Game::Hit(int pitchRoll)
     Announce(std::string("ANNOUNCER: The ") + (humans ? "human" : "monster") + " swings, hits, and runs to the base!");
     play_.BasesAdvanced = 1;
     play_.AdvanceStopped = 0;
-    const std::int64_t runEdge = Shift(humans ? Board.HumanRunLevel : Board.MonsterRunLevel);
+    const std::int64_t runEdge = Shift(humans ? board_.HumanRunLevel : board_.MonsterRunLevel);
 
     RunBattle();
     if (gameEndedInPlay_)
@@ -283,27 +289,27 @@ void Game::EndPitch()
 
 void Game::RecordOut()
 {
-    const std::int64_t outs = Count(Board.Outs) + 1;
-    Board.Outs = WriteNumber(outs);
+    const std::int64_t outs = Count(board_.Outs) + 1;
+    board_.Outs = WriteNumber(outs);
     if (outs < 3) {
         UpdateData();
         return;
     }
 
-    std::int64_t inning = ReadNumber(Board.Inning);
-    Board.Outs = "0";
+    std::int64_t inning = ReadNumber(board_.Inning);
+    board_.Outs = "0";
     std::string text;
     bool humansUp;
-    if (Board.InningHalf == "T") {
-        Board.InningHalf = "B";
+    if (board_.InningHalf == "T") {
+        board_.InningHalf = "B";
         text = "ANNOUNCER: Another Out! Bottom of the ";
         view_.EnablePlayButton(PlayButton::Swing, true);
         view_.EnablePlayButton(PlayButton::Pitch, false);
         humansUp = true;
     } else {
-        Board.InningHalf = "T";
+        board_.InningHalf = "T";
         inning = std::min<std::int64_t>(inning + 1, std::numeric_limits<std::int32_t>::max());
-        Board.Inning = WriteNumber(inning);
+        board_.Inning = WriteNumber(inning);
         text = "ANNOUNCER: Another Out! Top of the ";
         view_.EnablePlayButton(PlayButton::Swing, false);
         view_.EnablePlayButton(PlayButton::Pitch, true);
@@ -311,7 +317,7 @@ void Game::RecordOut()
     }
 
     // Scores are compared as numbers, so "05" and "5" are a tie.
-    if (inning >= 10 && ReadNumber(Board.MonstersScore) != ReadNumber(Board.HumansScore)) {
+    if (inning >= 10 && ReadNumber(board_.MonstersScore) != ReadNumber(board_.HumansScore)) {
         gameEndedInPlay_ = true;
         if (AnnounceGameOver() == Answer::Yes) {
             NewGame();
@@ -323,7 +329,7 @@ void Game::RecordOut()
         return;
     }
 
-    text += WriteNumber(inning) + OrdinalSuffix(Board.Inning) + ", " + (humansUp ? "Humans" : "Monsters") +
+    text += WriteNumber(inning) + OrdinalSuffix(board_.Inning) + ", " + (humansUp ? "Humans" : "Monsters") +
             " Up To Bat!";
     Announce(text);
     ClearBases();
@@ -332,12 +338,12 @@ void Game::RecordOut()
 
 Answer Game::AnnounceGameOver()
 {
-    const bool monstersLead = ReadNumber(Board.MonstersScore) > ReadNumber(Board.HumansScore);
+    const bool monstersLead = ReadNumber(board_.MonstersScore) > ReadNumber(board_.HumansScore);
     std::string text = "ANNOUNCER: GAME OVER: The ";
     text += monstersLead ? "Monsters" : "Humans";
     text += " are the winners, ";
-    text += monstersLead ? Board.MonstersScore + " to " + Board.HumansScore
-                         : Board.HumansScore + " to " + Board.MonstersScore;
+    text += monstersLead ? board_.MonstersScore + " to " + board_.HumansScore
+                         : board_.HumansScore + " to " + board_.MonstersScore;
     text += "!!!";
     Announce(text);
     EraseSavedGame();
@@ -349,21 +355,21 @@ void Game::NewGame()
     SkillUpgradeRules choice(play_);
     view_.RunSkillDialog(choice);
 
-    Board.Balls = "0";
-    Board.HumanPitchLevel = "1";
-    Board.HumanCatchLevel = "1";
-    Board.HumanRunLevel = "1";
-    Board.HumanHitLevel = "1";
-    Board.HumansScore = "0";
-    Board.Inning = "1";
-    Board.InningHalf = "T";
-    Board.MonsterPitchLevel = "1";
-    Board.MonsterCatchLevel = "1";
-    Board.MonsterRunLevel = "1";
-    Board.MonsterHitLevel = "1";
-    Board.MonstersScore = "0";
-    Board.Outs = "0";
-    Board.Strikes = "0";
+    board_.Balls = "0";
+    board_.HumanPitchLevel = "1";
+    board_.HumanCatchLevel = "1";
+    board_.HumanRunLevel = "1";
+    board_.HumanHitLevel = "1";
+    board_.HumansScore = "0";
+    board_.Inning = "1";
+    board_.InningHalf = "T";
+    board_.MonsterPitchLevel = "1";
+    board_.MonsterCatchLevel = "1";
+    board_.MonsterRunLevel = "1";
+    board_.MonsterHitLevel = "1";
+    board_.MonstersScore = "0";
+    board_.Outs = "0";
+    board_.Strikes = "0";
 
     view_.ShowBall(false);
     view_.EnablePlayButton(PlayButton::Pitch, true);
@@ -371,9 +377,9 @@ void Game::NewGame()
     ClearBases();
 
     if (play_.SkillChoice >= 0 && play_.SkillChoice < 4)
-        Board.*HumanLevels[static_cast<std::size_t>(play_.SkillChoice)] = "2";
+        board_.*HumanLevels[static_cast<std::size_t>(play_.SkillChoice)] = "2";
     const auto monsterSkill = static_cast<std::size_t>(DrawMonsterSkill());
-    Board.*MonsterLevels[monsterSkill] = "2";
+    board_.*MonsterLevels[monsterSkill] = "2";
     Announce(std::string(MonsterUpgradeLines[monsterSkill]) + "\nPLAY BALL!");
     UpdateData();
 }
@@ -383,17 +389,17 @@ void Game::AdvanceRunners()
     if (play_.BasesAdvanced <= 0)
         return;
     const std::size_t column = static_cast<std::size_t>(std::min(play_.BasesAdvanced, 4) - 1);
-    const char before[4] = {RunnerOnFirst ? '1' : '0', RunnerOnSecond ? '1' : '0', RunnerOnThird ? '1' : '0', '\0'};
+    const char before[4] = {runnerOnFirst_ ? '1' : '0', runnerOnSecond_ ? '1' : '0', runnerOnThird_ ? '1' : '0', '\0'};
     const auto row = std::find_if(MovementTable.begin(), MovementTable.end(),
                                   [&](const MoveRow& r) { return std::string_view(r.Before) == before; });
     const Move& move = row->Cells[column];
 
-    RunnerOnFirst = move.After[0] == '1';
-    RunnerOnSecond = move.After[1] == '1';
-    RunnerOnThird = move.After[2] == '1';
-    view_.SetBasePicture(1, RunnerOnFirst != 0);
-    view_.SetBasePicture(2, RunnerOnSecond != 0);
-    view_.SetBasePicture(3, RunnerOnThird != 0);
+    runnerOnFirst_ = move.After[0] == '1';
+    runnerOnSecond_ = move.After[1] == '1';
+    runnerOnThird_ = move.After[2] == '1';
+    view_.SetBasePicture(1, runnerOnFirst_ != 0);
+    view_.SetBasePicture(2, runnerOnSecond_ != 0);
+    view_.SetBasePicture(3, runnerOnThird_ != 0);
 
     for (int run = 0; run < move.Runs; ++run)
         ScoreRun();
@@ -403,7 +409,7 @@ void Game::ClearBases()
 {
     for (int base = 1; base <= 3; ++base)
         view_.SetBasePicture(base, false);
-    RunnerOnFirst = RunnerOnSecond = RunnerOnThird = 0;
+    runnerOnFirst_ = runnerOnSecond_ = runnerOnThird_ = 0;
     UpdateData();
 }
 
@@ -411,18 +417,18 @@ void Game::ScoreRun()
 {
     if (play_.HumansBat()) {
         const std::string text = "ANNOUNCER: The Humans scored a run!";
-        RaiseByOne(Board.HumansScore);
+        RaiseByOne(board_.HumansScore);
         // The player picks the skill before seeing that the run counted.
         SkillUpgradeRules choice(play_);
         view_.RunSkillDialog(choice);
         if (play_.SkillChoice >= 0 && play_.SkillChoice < 4)
-            RaiseByOne(Board.*HumanLevels[static_cast<std::size_t>(play_.SkillChoice)]);
+            RaiseByOne(board_.*HumanLevels[static_cast<std::size_t>(play_.SkillChoice)]);
         Announce(text);
     } else {
         std::string text = "ANNOUNCER: The Monsters scored a run!";
-        RaiseByOne(Board.MonstersScore);
+        RaiseByOne(board_.MonstersScore);
         const auto skill = static_cast<std::size_t>(DrawMonsterSkill());
-        RaiseByOne(Board.*MonsterLevels[skill]);
+        RaiseByOne(board_.*MonsterLevels[skill]);
         text += "\n";
         text += MonsterUpgradeLines[skill];
         Announce(text);
@@ -440,8 +446,8 @@ void Game::RunBattle()
         SettleStoppedRunner();
     if (gameEndedInPlay_)
         return;
-    Board.Balls = "0";
-    Board.Strikes = "0";
+    board_.Balls = "0";
+    board_.Strikes = "0";
 }
 
 void Game::AttemptDouble()
@@ -497,23 +503,23 @@ void Game::LoadSavedGame()
     const auto flag = [](const std::optional<std::string>& text) -> std::uint8_t {
         return text && ReadNumber(*text) != 0;
     };
-    RunnerOnFirst = flag(first);
-    if (RunnerOnFirst)
+    runnerOnFirst_ = flag(first);
+    if (runnerOnFirst_)
         view_.SetBasePicture(1, true);
-    RunnerOnSecond = flag(ReadSaved("B2"));
-    if (RunnerOnSecond)
+    runnerOnSecond_ = flag(ReadSaved("B2"));
+    if (runnerOnSecond_)
         view_.SetBasePicture(2, true);
-    RunnerOnThird = flag(ReadSaved("B3"));
-    if (RunnerOnThird)
+    runnerOnThird_ = flag(ReadSaved("B3"));
+    if (runnerOnThird_)
         view_.SetBasePicture(3, true);
 
     const auto assign = [&](std::string_view name) {
-        Board.*FieldSavedAs(name).Member = ReadSaved(name).value_or(NewGameText(name));
+        board_.*FieldSavedAs(name).Member = ReadSaved(name).value_or(NewGameText(name));
     };
     for (const auto name : LoadOrder)
         assign(name);
 
-    if (Board.InningHalf == "T") {
+    if (board_.InningHalf == "T") {
         play_.BattingSide = 'm';
         view_.EnablePlayButton(PlayButton::Pitch, true);
         view_.EnablePlayButton(PlayButton::Swing, false);
@@ -527,16 +533,16 @@ void Game::LoadSavedGame()
     UpdateData();
 }
 
-void Game::SaveGame()
+std::optional<std::string> Game::SaveGame()
 {
     std::vector<std::pair<std::string, std::string>> values;
-    values.emplace_back("BA", Board.Balls);
-    values.emplace_back("B1", WriteNumber(RunnerOnFirst));
-    values.emplace_back("B2", WriteNumber(RunnerOnSecond));
-    values.emplace_back("B3", WriteNumber(RunnerOnThird));
+    values.emplace_back("BA", board_.Balls);
+    values.emplace_back("B1", WriteNumber(runnerOnFirst_));
+    values.emplace_back("B2", WriteNumber(runnerOnSecond_));
+    values.emplace_back("B3", WriteNumber(runnerOnThird_));
     for (const auto name : SaveOrder)
-        values.emplace_back(std::string(name), Board.*FieldSavedAs(name).Member);
-    store_.Write(values);
+        values.emplace_back(std::string(name), board_.*FieldSavedAs(name).Member);
+    return store_.Write(values);
 }
 
 void Game::EraseSavedGame()

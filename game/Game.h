@@ -14,6 +14,10 @@
 
 namespace pennantry {
 
+namespace test {
+class GameTest;
+}
+
 // The message start-up shows when the saved game can be neither read nor created.
 inline constexpr const char* StoreFailureText = "Sorry - you need administrator privileges to run Pennantry.";
 // The system-menu command that opens the About box.
@@ -41,6 +45,17 @@ public:
     // True when the command was the About item (any of its low-bit variants).
     bool OnSysCommand(unsigned id);
 
+    // What the views read: the scoreboard and the three runner flags, as the game holds them now.
+    const Scoreboard& Board() const { return board_; }
+    std::uint8_t RunnerOnFirst() const { return runnerOnFirst_; }
+    std::uint8_t RunnerOnSecond() const { return runnerOnSecond_; }
+    std::uint8_t RunnerOnThird() const { return runnerOnThird_; }
+
+private:
+    // For now the game's tests still reach the steps directly; they move onto the handlers next.
+    friend class test::GameTest;
+
+    // The steps of a play and of the saved game; only the handlers above start them.
     void ResolvePitch();
     void RecordOut();
     Answer AnnounceGameOver();
@@ -56,15 +71,10 @@ public:
     void SettleStoppedRunner();
 
     void LoadSavedGame();
-    void SaveGame();
+    // Nothing when the game was saved, else the store's reason.
+    std::optional<std::string> SaveGame();
     void EraseSavedGame();
 
-    Scoreboard Board;
-    std::uint8_t RunnerOnFirst = 0;
-    std::uint8_t RunnerOnSecond = 0;
-    std::uint8_t RunnerOnThird = 0;
-
-private:
     int Draw(int n);
     void UpdateData();
     void Announce(const std::string& text);
@@ -75,6 +85,11 @@ private:
     void Hit(int pitchRoll);
     // A saved value as the game reads it: nothing when missing or too long, cut at a NUL byte.
     std::optional<std::string> ReadSaved(std::string_view name);
+
+    Scoreboard board_;
+    std::uint8_t runnerOnFirst_ = 0;
+    std::uint8_t runnerOnSecond_ = 0;
+    std::uint8_t runnerOnThird_ = 0;
 
     WindowOps& view_;
     Random& random_;

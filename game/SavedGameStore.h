@@ -21,9 +21,10 @@ public:
     // The text of one value, or nothing when it is missing or cannot be read.
     virtual std::optional<std::string> Read(std::string_view name) = 0;
 
-    // Replaces the whole saved set at once, values in the order given. A save that fails is not
-    // reported, but it must leave the previous set whole.
-    virtual void Write(const std::vector<std::pair<std::string, std::string>>& values) = 0;
+    // Replaces the whole saved set at once, values in the order given. Nothing when the set was
+    // saved; otherwise the reason it was not, in words the player can act on. A save that fails
+    // must leave the previous set whole.
+    [[nodiscard]] virtual std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) = 0;
 
     // Deletes the named values; nothing is reported.
     virtual void Erase(const std::vector<std::string>& names) = 0;
@@ -40,10 +41,13 @@ public:
             return std::nullopt;
         return it->second;
     }
-    void Write(const std::vector<std::pair<std::string, std::string>>& set) override
+    std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& set) override
     {
+        if (failure)
+            return failure;
         for (const auto& [name, text] : set)
             values[name] = text;
+        return std::nullopt;
     }
     void Erase(const std::vector<std::string>& names) override
     {
@@ -52,6 +56,8 @@ public:
     }
 
     bool opens = true;
+    // When set, every save fails with this reason and changes nothing.
+    std::optional<std::string> failure;
     std::map<std::string, std::string> values;
 };
 

@@ -211,9 +211,9 @@ std::optional<std::string> SettingsStore::Read(std::string_view name)
     return TextOf(settings_->value(KeyOf(name)));
 }
 
-void SettingsStore::Write(const std::vector<std::pair<std::string, std::string>>& values)
+std::optional<std::string> SettingsStore::Write(const std::vector<std::pair<std::string, std::string>>& values)
 {
-    Change([&values](QSettings& settings) {
+    return Change([&values](QSettings& settings) {
         for (const auto& [name, text] : values)
             if (PlainName(KeyOf(name)))
                 settings.setValue(KeyOf(name), Stored(text));
@@ -222,17 +222,17 @@ void SettingsStore::Write(const std::vector<std::pair<std::string, std::string>>
 
 void SettingsStore::Erase(const std::vector<std::string>& names)
 {
-    Change([&names](QSettings& settings) {
+    (void)Change([&names](QSettings& settings) {
         for (const auto& name : names)
             if (PlainName(KeyOf(name)))
                 settings.remove(KeyOf(name));
     });
 }
 
-void SettingsStore::Change(const std::function<void(QSettings&)>& apply)
+std::optional<std::string> SettingsStore::Change(const std::function<void(QSettings&)>& apply)
 {
     if (!settings_)
-        return;
+        return "the saved game could not be opened";
 #ifdef Q_OS_WIN
     // The registry takes each value whole; there is no file to cut short.
     apply(*settings_);
@@ -245,15 +245,16 @@ void SettingsStore::Change(const std::function<void(QSettings&)>& apply)
         // died holding the lock is known by its process id and does not block the next one.
         QLockFile lock(file + QStringLiteral(".lock"));
         if (!lock.tryLock(LockWait))
-            return;
+            return "another program is saving the game";
         const auto ready = StageChange(file, apply);
         if (!ready
             || std::rename(QFile::encodeName(ready->fileName()).constData(), QFile::encodeName(file).constData()) != 0)
-            return;
+            return "the file could not be written";
     }
     // Let this process's copy of the settings pick up the file that replaced the old one.
     settings_->sync();
 #endif
+    return std::nullopt;
 }
 
 }  // namespace pennantry

@@ -32,12 +32,13 @@ public:
 
     bool Open() override;
     std::optional<std::string> Read(std::string_view name) override;
-    void Write(const std::vector<std::pair<std::string, std::string>>& values) override;
+    std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) override;
     void Erase(const std::vector<std::string>& names) override;
 
 private:
-    // Applies one change (a set or an erase) to the stored file as a whole.
-    void Change(const std::function<void(QSettings&)>& apply);
+    // Applies one change (a set or an erase) to the stored file as a whole; nothing when done,
+    // else why not.
+    std::optional<std::string> Change(const std::function<void(QSettings&)>& apply);
 
     std::string path_;
     // Made by a successful Open; until then nothing is read and nothing is written.

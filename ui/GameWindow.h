@@ -25,7 +25,8 @@ public:
     // Shows the window with the focus on its first control and runs it until it closes.
     void Run();
 
-    Game& CurrentGame() { return game_; }
+    // The game it shows, for reading only: every change goes through the handlers.
+    const Game& CurrentGame() const { return game_; }
 
     void RefreshLabels(const Scoreboard& board) override;
     void EnablePlayButton(PlayButton button, bool enabled) override;

@@ -35,9 +35,9 @@ TEST_F(GameTest, EveryEndingOfABattleLeavesItsFlagsOutAndMessages)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        game.Board = FreshBoard();
-        game.Board.Balls = "2";
-        game.Board.Strikes = "1";
+        BoardOf(game) = FreshBoard();
+        BoardOf(game).Balls = "2";
+        BoardOf(game).Strikes = "1";
         play.BattingSide = c.side;
         play.BasesAdvanced = c.base;
         play.AdvanceStopped = 0;
@@ -46,14 +46,14 @@ TEST_F(GameTest, EveryEndingOfABattleLeavesItsFlagsOutAndMessages)
         Draws(c.draws);
         view.BattleClicks.push_back(c.clicks);
         view.Log.clear();
-        game.RunBattle();
+        RunBattle(game);
 
         EXPECT_EQ(play.AdvanceStopped, c.stopped);
         EXPECT_EQ(play.RunnerOut, c.out);
         EXPECT_EQ(play.HumansWonBattle, c.humansWon);
-        EXPECT_EQ(game.Board.Outs, std::to_string(c.outs));
-        EXPECT_EQ(game.Board.Balls, "0");
-        EXPECT_EQ(game.Board.Strikes, "0");
+        EXPECT_EQ(BoardOf(game).Outs, std::to_string(c.outs));
+        EXPECT_EQ(BoardOf(game).Balls, "0");
+        EXPECT_EQ(BoardOf(game).Strikes, "0");
         const auto last = std::find_if(view.Log.rbegin(), view.Log.rend(),
                                        [](const std::string& l) { return l.find("message ") != std::string::npos; });
         EXPECT_EQ(last == view.Log.rend() ? "" : *last, c.message);
@@ -74,7 +74,7 @@ TEST_F(GameTest, OnlyAHumanRunnerOnAnExtraBaseAttemptMayReturnToBase)
         view.Log.clear();
         // A disabled Return to Base does nothing; the surrender then ends the battle.
         view.BattleClicks.push_back({"return", "surrender"});
-        game.RunBattle();
+        RunBattle(game);
         EXPECT_EQ(view.Log[1], c.expected) << c.side << c.base;
         const bool ended = view.Log[3].rfind("battle message", 0) == 0;
         EXPECT_EQ(ended, std::string(c.expected) == "return off");

@@ -12,7 +12,7 @@ class GameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        game.Board = FreshBoard();
+        BoardOf(game) = FreshBoard();
         play.AdvanceStopped = 1;  // as between any two pitches
     }
     void TearDown() override
@@ -26,14 +26,21 @@ protected:
     void Draws(const std::vector<int>& values) { random.Values.insert(random.Values.end(), values.begin(), values.end()); }
     void Bases(int first, int second, int third)
     {
-        game.RunnerOnFirst = static_cast<std::uint8_t>(first);
-        game.RunnerOnSecond = static_cast<std::uint8_t>(second);
-        game.RunnerOnThird = static_cast<std::uint8_t>(third);
+        game.runnerOnFirst_ = static_cast<std::uint8_t>(first);
+        game.runnerOnSecond_ = static_cast<std::uint8_t>(second);
+        game.runnerOnThird_ = static_cast<std::uint8_t>(third);
     }
     std::string Runners() const
     {
-        return std::string{char('0' + game.RunnerOnFirst), char('0' + game.RunnerOnSecond), char('0' + game.RunnerOnThird)};
+        return std::string{char('0' + game.RunnerOnFirst()), char('0' + game.RunnerOnSecond()), char('0' + game.RunnerOnThird())};
     }
+
+    static Scoreboard& BoardOf(Game& g) { return g.board_; }
+    static void RecordOut(Game& g) { g.RecordOut(); }
+    static void AdvanceRunners(Game& g) { g.AdvanceRunners(); }
+    static void LoadSavedGame(Game& g) { g.LoadSavedGame(); }
+    static void NewGame(Game& g) { g.NewGame(); }
+    static void RunBattle(Game& g) { g.RunBattle(); }
 
     PlayVariables play;
     ScriptedRandom random;

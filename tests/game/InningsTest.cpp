@@ -32,23 +32,23 @@ TEST_F(GameTest, AThirdOutChangesSidesOrEndsTheGameOnlyFromTheNinthOnWithTheScor
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.half) + c.inning + " " + c.humans + "-" + c.monsters);
-        game.Board = FreshBoard();
-        game.Board.Inning = c.inning;
-        game.Board.InningHalf = c.half;
-        game.Board.HumansScore = c.humans;
-        game.Board.MonstersScore = c.monsters;
-        game.Board.Outs = "2";
+        BoardOf(game) = FreshBoard();
+        BoardOf(game).Inning = c.inning;
+        BoardOf(game).InningHalf = c.half;
+        BoardOf(game).HumansScore = c.humans;
+        BoardOf(game).MonstersScore = c.monsters;
+        BoardOf(game).Outs = "2";
         Bases(1, 1, 0);
         view.Log.clear();
         const bool over = std::string(c.message).find("GAME OVER") != std::string::npos;
         if (over)
             view.Answers.push_back(Answer::No);
-        game.RecordOut();
+        RecordOut(game);
         ASSERT_FALSE(view.Messages().empty());
         EXPECT_EQ(view.Messages().front(), c.message);
-        EXPECT_EQ(game.Board.Outs, "0");
+        EXPECT_EQ(BoardOf(game).Outs, "0");
         const bool topNext = std::string(c.half) == "B";
-        EXPECT_EQ(game.Board.InningHalf, topNext ? "T" : "B");
+        EXPECT_EQ(BoardOf(game).InningHalf, topNext ? "T" : "B");
         EXPECT_EQ(Runners(), over ? "110" : "000") << "a game that ends keeps its bases";
     }
 }
@@ -56,7 +56,7 @@ TEST_F(GameTest, AThirdOutChangesSidesOrEndsTheGameOnlyFromTheNinthOnWithTheScor
 TEST_F(GameTest, TheFirstTwoOutsOnlyCountAndTheThirdSwapsThePlayButtonsBeforeItsAnnouncement)
 {
     for (int out = 0; out < 3; ++out)
-        game.RecordOut();
+        RecordOut(game);
     EXPECT_EQ(view.Log, (Lines{
         "refresh T1 H0 M0 b0 s0 o1 h1111 m1111",
         "refresh T1 H0 M0 b0 s0 o2 h1111 m1111",
@@ -71,13 +71,13 @@ TEST_F(GameTest, TheFirstTwoOutsOnlyCountAndTheThirdSwapsThePlayButtonsBeforeIts
 TEST_F(GameTest, GameOverErasesTheSaveThenNoShowsTheAboutBoxAndCloses)
 {
     store.values = {{"B1", "1"}, {"IN", "9"}, {"XX", "kept"}};
-    game.Board.Inning = "9";
-    game.Board.InningHalf = "B";
-    game.Board.MonstersScore = "5";
-    game.Board.HumansScore = "2";
-    game.Board.Outs = "2";
+    BoardOf(game).Inning = "9";
+    BoardOf(game).InningHalf = "B";
+    BoardOf(game).MonstersScore = "5";
+    BoardOf(game).HumansScore = "2";
+    BoardOf(game).Outs = "2";
     view.Answers.push_back(Answer::No);
-    game.RecordOut();
+    RecordOut(game);
     EXPECT_EQ(view.Log, (Lines{
         "swing off", "pitch on",
         "message ANNOUNCER: GAME OVER: The Monsters are the winners, 5 to 2!!!",
@@ -91,16 +91,16 @@ TEST_F(GameTest, GameOverErasesTheSaveThenNoShowsTheAboutBoxAndCloses)
 
 TEST_F(GameTest, GameOverAnsweredYesBeginsANewGameAtOnce)
 {
-    game.Board.Inning = "10";
-    game.Board.InningHalf = "T";
-    game.Board.MonstersScore = "4";
-    game.Board.HumansScore = "3";
-    game.Board.HumanHitLevel = "6";
-    game.Board.Outs = "2";
+    BoardOf(game).Inning = "10";
+    BoardOf(game).InningHalf = "T";
+    BoardOf(game).MonstersScore = "4";
+    BoardOf(game).HumansScore = "3";
+    BoardOf(game).HumanHitLevel = "6";
+    BoardOf(game).Outs = "2";
     view.Answers.push_back(Answer::Yes);
     view.SkillClicks.push_back({"pitch", "ok"});
     Draws({1});
-    game.RecordOut();
+    RecordOut(game);
     const Lines log = view.Take();
     const Lines tail(log.begin() + 3, log.end());
     EXPECT_EQ(tail, (Lines{
@@ -119,18 +119,18 @@ TEST_F(GameTest, ANewGameUpgradesTheSkillLeftFromAnEarlierChoiceWhenTheDialogIsC
     // Nothing picked since the program started: Run.
     view.SkillClicks.push_back({"cancel"});
     Draws({3});
-    game.NewGame();
-    EXPECT_EQ(Describe(game.Board), "T1 H0 M0 b0 s0 o0 h2111 m1112");
+    NewGame(game);
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H0 M0 b0 s0 o0 h2111 m1112");
 
     view.SkillClicks.push_back({"hit", "catch", "ok"});
     Draws({3});
-    game.NewGame();
-    EXPECT_EQ(Describe(game.Board), "T1 H0 M0 b0 s0 o0 h1112 m1112");
+    NewGame(game);
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H0 M0 b0 s0 o0 h1112 m1112");
 
     view.SkillClicks.push_back({"cancel"});
     Draws({0});
-    game.NewGame();
-    EXPECT_EQ(Describe(game.Board), "T1 H0 M0 b0 s0 o0 h1112 m2111");
+    NewGame(game);
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H0 M0 b0 s0 o0 h1112 m2111");
 }
 
 // A game that ends inside a play ends that play too: no runner left on base by the battle
@@ -139,12 +139,12 @@ TEST_F(GameTest, TheRestOfAPlayDoesNothingOnceTheGameHasEndedInIt)
 {
     for (const Answer answer : {Answer::No, Answer::Yes}) {
         SCOPED_TRACE(answer == Answer::Yes ? "yes" : "no");
-        game.Board = FreshBoard();
-        game.Board.Inning = "9";
-        game.Board.InningHalf = "B";
-        game.Board.MonstersScore = "5";
-        game.Board.HumansScore = "2";
-        game.Board.Outs = "2";
+        BoardOf(game) = FreshBoard();
+        BoardOf(game).Inning = "9";
+        BoardOf(game).InningHalf = "B";
+        BoardOf(game).MonstersScore = "5";
+        BoardOf(game).HumansScore = "2";
+        BoardOf(game).Outs = "2";
         Bases(1, 1, 1);
         view.Log.clear();
         // Safe at first, then out going for a double: a stopped attempt would move the loaded
@@ -171,7 +171,7 @@ TEST_F(GameTest, TheRestOfAPlayDoesNothingOnceTheGameHasEndedInIt)
             EXPECT_EQ(after.back(), "refresh T1 H0 M0 b0 s0 o0 h2111 m2111");
             EXPECT_EQ(Runners(), "000");
         }
-        EXPECT_EQ(game.Board.HumansScore, answer == Answer::Yes ? "0" : "2");
+        EXPECT_EQ(BoardOf(game).HumansScore, answer == Answer::Yes ? "0" : "2");
         EXPECT_EQ(play.BasesAdvanced, 0);
         EXPECT_EQ(play.AdvanceStopped, 1);
     }

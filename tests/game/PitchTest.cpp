@@ -54,10 +54,10 @@ TEST_F(GameTest, ThePitchRollAndTheLevelsDecideStrikeBallCatchOrHit)
         {'H', &Scoreboard::HumanHitLevel, "2147483647", 0, 99, "hit"},
     };
     for (const auto& c : cases) {
-        game.Board = FreshBoard();
+        BoardOf(game) = FreshBoard();
         Bases(0, 0, 0);
         if (c.level)
-            game.Board.*c.level = c.text;
+            BoardOf(game).*c.level = c.text;
         view.Log.clear();
         Draws({c.pitchRoll});
         if (c.catchRoll >= 0)
@@ -73,7 +73,7 @@ TEST_F(GameTest, ThePitchRollAndTheLevelsDecideStrikeBallCatchOrHit)
 
 TEST_F(GameTest, ASingleIsFoughtForAtFirstAndTheDecidingBlowIsNeverShown)
 {
-    game.Board.InningHalf = "B";
+    BoardOf(game).InningHalf = "B";
     Draws({65, 50});
     Draws(Knockout(0));
     view.BattleClicks.push_back({"fight"});
@@ -108,26 +108,26 @@ TEST_F(GameTest, ASingleIsFoughtForAtFirstAndTheDecidingBlowIsNeverShown)
 
 TEST_F(GameTest, TheThirdStrikeIsAnnouncedBeforeTheOutAndResetsTheCount)
 {
-    game.Board.Strikes = "2";
-    game.Board.Balls = "3";
+    BoardOf(game).Strikes = "2";
+    BoardOf(game).Balls = "3";
     Draws({10});
     game.OnPitch();
     EXPECT_EQ(view.Messages(), Lines{"UMPIRE: Stee-rike Three! Yer Out!"});
-    EXPECT_EQ(Describe(game.Board), "T1 H0 M0 b0 s0 o1 h1111 m1111");
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H0 M0 b0 s0 o1 h1111 m1111");
 
     // A count below zero, which only a hand-edited save can hold, counts as none.
-    game.Board.Strikes = "-3";
+    BoardOf(game).Strikes = "-3";
     Draws({10});
     game.OnPitch();
     EXPECT_EQ(view.Messages().back(), "UMPIRE: Stee-rike One!");
-    EXPECT_EQ(game.Board.Strikes, "1");
+    EXPECT_EQ(BoardOf(game).Strikes, "1");
 }
 
 TEST_F(GameTest, AWalkWithTheBasesLoadedAnnouncesTheForcedRunFirst)
 {
     Bases(1, 1, 1);
-    game.Board.Balls = "3";
-    game.Board.Strikes = "2";
+    BoardOf(game).Balls = "3";
+    BoardOf(game).Strikes = "2";
     Draws({50, 1});
     game.OnPitch();
     EXPECT_EQ(view.Messages(), (Lines{
@@ -135,13 +135,13 @@ TEST_F(GameTest, AWalkWithTheBasesLoadedAnnouncesTheForcedRunFirst)
         "UMPIRE: Ball Four!\nANNOUNCER: A Walk for the Monsters!",
     }));
     EXPECT_EQ(Runners(), "111");
-    EXPECT_EQ(Describe(game.Board), "T1 H0 M1 b0 s0 o0 h1111 m1211");
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H0 M1 b0 s0 o0 h1111 m1211");
 }
 
 TEST_F(GameTest, TheRunLevelMovesTheZonesOfExtraBaseAttempts)
 {
     // At level 1 a roll of 69 is a single; 70 goes on to a double.
-    game.Board.InningHalf = "B";
+    BoardOf(game).InningHalf = "B";
     for (const auto& [roll, battles, runners] : {std::tuple{69, 1, "100"}, std::tuple{70, 2, "010"}}) {
         Bases(0, 0, 0);
         Draws({roll, 99});
@@ -155,7 +155,7 @@ TEST_F(GameTest, TheRunLevelMovesTheZonesOfExtraBaseAttempts)
 
     // Run level 5: a roll of 75 already brings a home-run attempt.
     Bases(0, 0, 0);
-    game.Board.HumanRunLevel = "5";
+    BoardOf(game).HumanRunLevel = "5";
     view.Log.clear();
     Draws({75, 99});
     for (int battle = 0; battle < 4; ++battle) {
@@ -172,13 +172,13 @@ TEST_F(GameTest, TheRunLevelMovesTheZonesOfExtraBaseAttempts)
         "ANNOUNCER: The Humans scored a run!",
     }));
     EXPECT_EQ(Runners(), "000");
-    EXPECT_EQ(game.Board.HumansScore, "1");
-    EXPECT_EQ(game.Board.HumanHitLevel, "2");
+    EXPECT_EQ(BoardOf(game).HumansScore, "1");
+    EXPECT_EQ(BoardOf(game).HumanHitLevel, "2");
 }
 
 TEST_F(GameTest, ARunnerPutOutGoingForATripleMovesTheOthersAsForADouble)
 {
-    game.Board.InningHalf = "B";
+    BoardOf(game).InningHalf = "B";
     Bases(1, 0, 0);
     Draws({90, 99});
     Draws(Knockout(0));
@@ -189,13 +189,13 @@ TEST_F(GameTest, ARunnerPutOutGoingForATripleMovesTheOthersAsForADouble)
     game.OnReadyToSwing();
     // 100 with a double is 011; the batter's base is then emptied again.
     EXPECT_EQ(Runners(), "001");
-    EXPECT_EQ(game.Board.Outs, "1");
+    EXPECT_EQ(BoardOf(game).Outs, "1");
     EXPECT_EQ(view.Log[view.Log.size() - 3], "base 2 off");
 }
 
 TEST_F(GameTest, ARunnerWhoGoesBackSafeFromAHomeRunAttemptEndsOnThird)
 {
-    game.Board.InningHalf = "B";
+    BoardOf(game).InningHalf = "B";
     Bases(0, 1, 0);
     Draws({96, 99});
     for (int battle = 0; battle < 3; ++battle) {
@@ -209,7 +209,7 @@ TEST_F(GameTest, ARunnerWhoGoesBackSafeFromAHomeRunAttemptEndsOnThird)
     EXPECT_EQ(messages[messages.size() - 2], "The human returns to the base. The runner is SAFE!");
     EXPECT_EQ(messages.back(), "ANNOUNCER: The Humans scored a run!");
     EXPECT_EQ(Runners(), "001");
-    EXPECT_EQ(game.Board.Outs, "0");
+    EXPECT_EQ(BoardOf(game).Outs, "0");
 }
 
 }  // namespace

@@ -31,14 +31,14 @@ TEST_F(GameTest, EveryCellOfTheMovementTableMovesRunnersAndScoresAsItSays)
             // No runner is lost and none is made up.
             EXPECT_EQ(runs, runners(row.before) + 1 - runners(after));
 
-            game.Board = FreshBoard();
+            BoardOf(game) = FreshBoard();
             Bases(row.before[0] - '0', row.before[1] - '0', row.before[2] - '0');
             play.BattingSide = 'm';
             play.BasesAdvanced = bases;
             view.Log.clear();
             for (int run = 0; run < runs; ++run)
                 Draws({3});
-            game.AdvanceRunners();
+            AdvanceRunners(game);
 
             EXPECT_EQ(Runners(), after);
             ASSERT_GE(view.Log.size(), 3u);
@@ -46,7 +46,7 @@ TEST_F(GameTest, EveryCellOfTheMovementTableMovesRunnersAndScoresAsItSays)
             EXPECT_EQ(pictures, (Lines{std::string("base 1 ") + (after[0] == '1' ? "on" : "off"),
                                        std::string("base 2 ") + (after[1] == '1' ? "on" : "off"),
                                        std::string("base 3 ") + (after[2] == '1' ? "on" : "off")}));
-            EXPECT_EQ(game.Board.MonstersScore, std::to_string(runs));
+            EXPECT_EQ(BoardOf(game).MonstersScore, std::to_string(runs));
             EXPECT_EQ(view.Messages().size(), static_cast<std::size_t>(runs));
             EXPECT_EQ(play.BasesAdvanced, bases) << "advancing must not change the count it reads";
         }
@@ -59,15 +59,15 @@ TEST_F(GameTest, ACountAboveFourIsAHomeRunAndNoneAtAllMovesNothing)
     play.BattingSide = 'M';
     play.BasesAdvanced = 7;
     Draws({0, 0});
-    game.AdvanceRunners();
+    AdvanceRunners(game);
     EXPECT_EQ(Runners(), "000");
-    EXPECT_EQ(game.Board.MonstersScore, "2");
+    EXPECT_EQ(BoardOf(game).MonstersScore, "2");
 
     for (int none : {0, -1}) {
         Bases(1, 0, 1);
         view.Log.clear();
         play.BasesAdvanced = none;
-        game.AdvanceRunners();
+        AdvanceRunners(game);
         EXPECT_EQ(Runners(), "101");
         EXPECT_TRUE(view.Log.empty());
     }
@@ -80,7 +80,7 @@ TEST_F(GameTest, ABasesLoadedHomeRunScoresFourFullRunsForEitherSide)
     play.BasesAdvanced = 4;
     for (const char* skill : {"run", "hit", "hit", "catch"})
         view.SkillClicks.push_back({skill, "ok"});
-    game.AdvanceRunners();
+    AdvanceRunners(game);
     EXPECT_EQ(view.Take(), (Lines{
         "base 1 off", "base 2 off", "base 3 off",
         "skill run ok", "message ANNOUNCER: The Humans scored a run!",
@@ -88,16 +88,16 @@ TEST_F(GameTest, ABasesLoadedHomeRunScoresFourFullRunsForEitherSide)
         "skill hit ok", "message ANNOUNCER: The Humans scored a run!",
         "skill catch ok", "message ANNOUNCER: The Humans scored a run!",
     }));
-    EXPECT_EQ(Describe(game.Board), "T1 H4 M0 b0 s0 o0 h2312 m1111");
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H4 M0 b0 s0 o0 h2312 m1111");
 
     // Four independent draws for the Monsters, Catch among them.
     Bases(1, 1, 1);
     play.BattingSide = 'M';
     Draws({3, 0, 32767, 6});
-    game.AdvanceRunners();
+    AdvanceRunners(game);
     EXPECT_EQ(view.Messages().back(),
               "ANNOUNCER: The Monsters scored a run!\nANNOUNCER: The Monsters chose to upgrade their Pitch Level!");
-    EXPECT_EQ(Describe(game.Board), "T1 H4 M4 b0 s0 o0 h2312 m2123");
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H4 M4 b0 s0 o0 h2312 m2123");
 }
 
 }  // namespace

@@ -43,11 +43,11 @@ TEST_F(GameTest, StartUpWithNoSavedGameBeginsANewOneAndAFailedStoreEndsTheProgra
 
 TEST_F(GameTest, ASavedGameLoadsBackExactlyAsItWasSaved)
 {
-    game.Board.Inning = "12";
-    game.Board.HumanCatchLevel = "7";
-    game.Board.InningHalf = "B";
-    game.Board.Outs = "2";
-    game.Board.MonstersScore = "05";
+    BoardOf(game).Inning = "12";
+    BoardOf(game).HumanCatchLevel = "7";
+    BoardOf(game).InningHalf = "B";
+    BoardOf(game).Outs = "2";
+    BoardOf(game).MonstersScore = "05";
     Bases(0, 1, 1);
     game.OnSaveAndExit();
     EXPECT_EQ(view.Log, Lines{"close"});
@@ -56,20 +56,26 @@ TEST_F(GameTest, ASavedGameLoadsBackExactlyAsItWasSaved)
     RecordingView next;
     PlayVariables nextPlay;
     Game loaded(next, random, clock, store, nextPlay);
-    loaded.LoadSavedGame();
-    EXPECT_EQ(loaded.Board, game.Board);
+    LoadSavedGame(loaded);
+    EXPECT_EQ(BoardOf(loaded), BoardOf(game));
     EXPECT_EQ(next.Log, (Lines{"base 2 on", "base 3 on", "pitch off", "swing on", "refresh B12 H0 M05 b0 s0 o2 h1117 m1111"}));
     EXPECT_EQ(nextPlay.BattingSide, 'h');
     EXPECT_EQ(nextPlay.BasesAdvanced, 0);
 }
 
-TEST_F(GameTest, TheCloseBoxSavesAsSaveAndExitDoesAndEscapeSavesNothing)
+TEST_F(GameTest, TheCloseBoxSavesAsSaveAndExitDoesEscapeSavesNothingAndAFailedSaveKeepsTheWindowOpen)
 {
+    store.failure = "No space left on device";
+    game.OnSaveAndExit();
+    game.OnClose();
+    store.failure.reset();
     game.OnCancel();
     EXPECT_TRUE(store.values.empty());
     game.OnClose();
     EXPECT_EQ(store.values.at("IP"), "T");
-    EXPECT_EQ(view.Log, (Lines{"close", "close"}));
+    const std::string failed = "message The game could not be saved.\nNo space left on device\n"
+                               "The last save is kept. Try again, or press Escape to quit without saving.";
+    EXPECT_EQ(view.Log, (Lines{failed, failed, "close", "close"}));
 }
 
 TEST_F(GameTest, TheAboutCommandAndItsLowBitVariantsOpenTheAboutBox)
@@ -90,8 +96,8 @@ TEST_F(GameTest, AValueThatCannotBeReadGivesItsFieldTheTextOfANewGame)
     store.values["MRS"] = std::string(100, '9');
     store.values["IN"] = std::string("4\0junk", 6);
     store.values["B1"] = "";
-    game.LoadSavedGame();
-    EXPECT_EQ(Describe(game.Board), "T4 H5 M0 b1 s1 o2 h3111 m1412");
+    LoadSavedGame(game);
+    EXPECT_EQ(Describe(BoardOf(game)), "T4 H5 M0 b1 s1 o2 h3111 m1412");
     EXPECT_EQ(Runners(), "000") << "an empty B1 still counts as a saved game";
     EXPECT_EQ(play.BattingSide, 'm');
 
@@ -99,8 +105,8 @@ TEST_F(GameTest, AValueThatCannotBeReadGivesItsFieldTheTextOfANewGame)
     store.values["B1"] = std::string(100, '1');
     view.SkillClicks.push_back({"cancel"});
     Draws({0});
-    game.LoadSavedGame();
-    EXPECT_EQ(Describe(game.Board), "T1 H0 M0 b0 s0 o0 h2111 m2111");
+    LoadSavedGame(game);
+    EXPECT_EQ(Describe(BoardOf(game)), "T1 H0 M0 b0 s0 o0 h2111 m2111");
 }
 
 // Any text in any field plays on: a long automatic game from damaged saves, under the
@@ -124,13 +130,13 @@ TEST(DamagedSave, EveryFieldTextPlaysOnWithoutBreakingTheStateBetweenPitches)
         Game game(view, random, clock, store, play);
         ASSERT_TRUE(game.StartUp());
         for (int pitch = 0; pitch < 300; ++pitch) {
-            game.Board.InningHalf == "T" ? game.OnPitch() : game.OnReadyToSwing();
+            game.Board().InningHalf == "T" ? game.OnPitch() : game.OnReadyToSwing();
             ASSERT_EQ(view.Log.back().rfind("refresh ", 0), 0u);
             ASSERT_EQ(view.Log[view.Log.size() - 2], "ball off");
             ASSERT_EQ(play.BasesAdvanced, 0);
             ASSERT_EQ(play.AdvanceStopped, 1);
             ASSERT_EQ(play.RunnerOut, 0);
-            ASSERT_LE(game.RunnerOnFirst + game.RunnerOnSecond + game.RunnerOnThird, 3);
+            ASSERT_LE(game.RunnerOnFirst() + game.RunnerOnSecond() + game.RunnerOnThird(), 3);
         }
         EXPECT_GT(view.Messages().size(), 300u) << "every pitch announces something";
     }

@@ -73,10 +73,10 @@ TEST_F(SettingsStoreTest, EveryValueAndAwkwardTextComesBackByteForByteInALaterRu
     SettingsStore store(path), other(path);
     ASSERT_TRUE(store.Open() && other.Open());
     EXPECT_EQ(store.Read("B1"), std::nullopt);
-    store.Write(set);
+    EXPECT_EQ(store.Write(set), std::nullopt);
     EXPECT_EQ(ReadBack(path, set), set);
     // A second program saves meanwhile: the first store's stale view must not put old values back.
-    other.Write({{"B2", "other"}});
+    EXPECT_EQ(other.Write({{"B2", "other"}}), std::nullopt);
     store.Erase({"B1", ""});  // an empty name must not wipe the rest
     ValueSet left = set;
     left[2].second = "other";
@@ -93,7 +93,7 @@ TEST_F(SettingsStoreTest, OpeningFailsWhereTheStoreCanBeNeitherReadNorCreated)
     SettingsStore store(DefaultStorePath());
     old.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", old);
     EXPECT_FALSE(store.Open());
-    store.Write(GameSet);  // a store that did not open writes nothing and does not crash
+    EXPECT_NE(store.Write(GameSet), std::nullopt);  // a store that did not open writes nothing
     EXPECT_EQ(store.Read("B1"), std::nullopt);
 }
 
@@ -122,7 +122,7 @@ TEST_F(SettingsStoreTest, DamagedFilesOpenReadWhatTheyCanAndAreMadeWholeByTheNex
         if (i < cases.size()) {
             EXPECT_EQ(store.Read("B1"), cases[i].second);
         }
-        store.Write(GameSet);
+        EXPECT_EQ(store.Write(GameSet), std::nullopt);
         EXPECT_EQ(ReadBack(file), GameSet);
     }
 }
@@ -131,7 +131,7 @@ TEST_F(SettingsStoreTest, ASaveThatRunsOutOfSpaceLeavesThePreviousFileWholeAndTh
 {
     SettingsStore store(path);
     ASSERT_TRUE(store.Open());
-    store.Write(GameSet);
+    EXPECT_EQ(store.Write(GameSet), std::nullopt);
     const std::string before = FileBytes(path);
     ValueSet longSet = GameSet;
     for (auto& value : longSet)
@@ -143,11 +143,11 @@ TEST_F(SettingsStoreTest, ASaveThatRunsOutOfSpaceLeavesThePreviousFileWholeAndTh
     getrlimit(RLIMIT_FSIZE, &old);
     const rlimit limit{1024, old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limit);
-    store.Write(longSet);
+    EXPECT_NE(store.Write(longSet), std::nullopt);
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(QDir(dir.filePath("Tessivar")).entryList(QDir::Files), QStringList{"Pennantry.conf"});
-    store.Write(longSet);
+    EXPECT_EQ(store.Write(longSet), std::nullopt);
     EXPECT_EQ(ReadBack(path), longSet);
 }
 
@@ -175,16 +175,25 @@ TEST_F(SettingsStoreTest, SaveAndExitThenANewStartHasTheSameScoreboardAndRunners
     PlayVariables play, laterPlay;
     SettingsStore store(path);
     ASSERT_TRUE(store.Open());
+    // The first game loads the board and runners from the file, which is then emptied, so that
+    // only the game's own save can put them back.
+    ValueSet set{{"B1", "1"}, {"B2", "0"}, {"B3", "1"}};
+    std::vector<std::string> names{"B1", "B2", "B3"};
+    for (const ScoreboardField& field : ScoreboardFields) {
+        set.emplace_back(field.SavedName, board.*field.Member);
+        names.emplace_back(field.SavedName);
+    }
+    store.Write(set);
     Game first(view, random, clock, store, play);
-    first.Board = board;
-    first.RunnerOnFirst = first.RunnerOnThird = 1;
+    ASSERT_TRUE(first.StartUp());
+    store.Erase(names);
     first.OnSaveAndExit();
 
     SettingsStore laterStore(FreshCopy(path));
     Game later(view, random, clock, laterStore, laterPlay);
     ASSERT_TRUE(later.StartUp());
-    EXPECT_EQ(later.Board, board);
-    EXPECT_EQ((std::array{later.RunnerOnFirst, later.RunnerOnSecond, later.RunnerOnThird}),
+    EXPECT_EQ(later.Board(), board);
+    EXPECT_EQ((std::array{later.RunnerOnFirst(), later.RunnerOnSecond(), later.RunnerOnThird()}),
               (std::array<std::uint8_t, 3>{1, 0, 1}));
 }
 

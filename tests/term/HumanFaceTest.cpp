@@ -48,13 +48,14 @@ public:
             ::kill(pid_, signal);
     }
 
-    // The exit status, or -1 when a signal ended the program; the terminal is drained meanwhile.
+    // The exit status, or -1 when a signal ended the program. The terminal is read to its end
+    // first: the program's last bytes stay in it after the program is gone, until they are read.
     int Wait()
     {
+        while (ReadSome(master_, output, pid_, deadline_)) {
+        }
         int status = 0;
-        while (::waitpid(pid_, &status, WNOHANG) == 0)
-            ReadSome(master_, output, pid_, deadline_);
-        pid_ = -1;
+        ::waitpid(std::exchange(pid_, -1), &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 

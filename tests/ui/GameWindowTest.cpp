@@ -55,7 +55,7 @@ protected:
 
 TEST_F(Window, ShowsAChangedFieldOnlyAfterARefreshButPicturesBallAndButtonsAtOnce)
 {
-    Scoreboard& board = window.CurrentGame().Board;
+    Scoreboard board = window.CurrentGame().Board();
     window.RefreshLabels(board);
     int n = 100;
     for (const ScoreboardField& field : ScoreboardFields)
