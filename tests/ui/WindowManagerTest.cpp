@@ -81,11 +81,3 @@ TEST(WindowManager, GetsExactlyTheBoxesOfItsTemplateAndNoMaximiseOrResize)
 
 }  // namespace
 }  // namespace pennantry
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
