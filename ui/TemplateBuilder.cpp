@@ -3,17 +3,16 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QPainter>
-#include <QKeyEvent>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -390,15 +389,13 @@ QPixmap Bitmap(int number, qreal devicePixelRatio)
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
+    QIcon icon;  // a missing picture adds nothing
     for (const int size : {16, 32}) {
         const QString name = QStringLiteral(":/pennantry/icon%1-%2").arg(IconProgram).arg(size);
+        icon.addPixmap(ReadPng(name, 1.0));
         // The doubled sizes only where a screen needs them: each picture read costs start-up time.
-        for (const qreal ratio : {1.0, qApp->devicePixelRatio()}) {
-            const QPixmap pixmap = ReadPng(name, ratio);
-            if (!pixmap.isNull() && (ratio == 1.0 || pixmap.devicePixelRatio() > 1.0))
-                icon.addPixmap(pixmap);
-        }
+        if (qApp->devicePixelRatio() > 1.0)
+            icon.addPixmap(ReadPng(name, 2.0));
     }
     return icon;
 }
