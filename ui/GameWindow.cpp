@@ -2,12 +2,12 @@
 #include "GameWindow.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QRect>
 
 #include <algorithm>
 #include <cstdlib>
-#include <QLabel>
-#include <QPushButton>
 
 #include "AboutBox.h"
 #include "BattleDialog.h"
