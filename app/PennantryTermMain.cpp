@@ -19,11 +19,7 @@
 #include "Random.h"
 #include "TermInput.h"
 
-#ifdef PENNANTRY_HAVE_SETTINGS_STORE
 #include "SettingsStore.h"
-#else
-#include "SavedGameStore.h"
-#endif
 
 namespace {
 
@@ -67,11 +63,7 @@ int main(int argc, char** argv)
         clock = std::make_unique<SteppingClock>(static_cast<std::int64_t>(*seed));
     else
         clock = std::make_unique<SystemClock>();
-#ifdef PENNANTRY_HAVE_SETTINGS_STORE
     SettingsStore store(DefaultStorePath());
-#else
-    MemoryStore store;
-#endif
 
     std::unique_ptr<TermWindow> view;
     if (json) {

@@ -1,8 +1,5 @@
 # The desktop program: GameApp's main and nothing else.
 add_executable(pennantry ${CMAKE_CURRENT_LIST_DIR}/PennantryMain.cpp)
 target_link_libraries(pennantry PRIVATE ui commandline)
-if(TARGET store)
-  target_link_libraries(pennantry PRIVATE store)
-endif()
 pennantry_warnings(pennantry)
 install(TARGETS pennantry)

@@ -47,23 +47,22 @@ public:
     bool Ended() const { return ended_; }
     bool ReturnToBaseEnabled() const { return returnEnabled_; }
     // The labels as the dialog last showed them.
-    const BattleLabels& Shown() const { return shown_; }
-
-    std::string MonsterHp;
-    std::string HumanHp;
-    std::string BattleMessage;
+    const BattleLabels& Shown() const { return texts_; }
 
 private:
     void Refresh(BattleView& view);
     void GiveUp(BattleView& view);
     // One side takes a blow; true when it has no hit points left.
-    bool Hurt(std::string& hp, const char* side, int damage);
+    bool Hurt(bool monsterHit, int damage);
     void OnOK();
 
     PlayVariables& play_;
     Random& random_;
     Clock& clock_;
-    BattleLabels shown_;
+    // The dialog's texts. Ending reads the labels back into them, so a deciding blow is never
+    // written here: they always equal what the dialog last showed, and a refresh hands them over
+    // as they are.
+    BattleLabels texts_;
     bool returnEnabled_ = false;
     bool ended_ = false;
 };

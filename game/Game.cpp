@@ -28,8 +28,30 @@ constexpr std::array<const char*, 4> MonsterUpgradeLines{
     "ANNOUNCER: The Monsters chose to upgrade their Catch Level!",
 };
 
+// The announcements of every pitch and battle, built once, so that a pitch composes no text.
+// Indexed by the side at bat: 0 the Monsters, 1 the Humans.
+using BySide = std::array<std::string, 2>;
+BySide Sides(const char* before, const char* monsters, const char* humans, const char* after)
+{
+    return {std::string(before) + monsters + after, std::string(before) + humans + after};
+}
+const std::array<std::string, 3> StrikeCalls{"UMPIRE: Stee-rike One!", "UMPIRE: Stee-rike Two!",
+                                             "UMPIRE: Stee-rike Three! Yer Out!"};
+const std::array<std::string, 3> BallCalls{"UMPIRE: Ball One!", "UMPIRE: Ball Two!", "UMPIRE: Ball Three!"};
+const BySide WalkCalls = Sides("UMPIRE: Ball Four!\nANNOUNCER: A Walk for the ", "Monsters", "Humans", "!");
+const BySide CaughtCalls{"ANNOUNCER: The Monster swings and hits the ball!\nANNOUNCER: The Human caught the ball!",
+                         "ANNOUNCER: The Human swings and hits the ball!\nANNOUNCER: The Monster caught the ball!"};
+const BySide HitCalls = Sides("ANNOUNCER: The ", "monster", "human", " swings, hits, and runs to the base!");
+const BySide DoubleCalls = Sides("ANNOUNCER: The ", "monster", "human", " is going for a double!");
+const BySide TripleCalls = Sides("ANNOUNCER: I can't believe this! The ", "monster", "human", " is going for a triple!");
+const BySide HomeRunCalls = Sides("ANNOUNCER: The ", "monster", "human", " is going for a home run!");
+const BySide SafeCalls = Sides("The ", "monster", "human", " returns to the base. The runner is SAFE!");
+const std::string NoCaption;
+
 // Where the runners stand after a play: for each state before it (first, second, third base)
 // and each count of bases the batter takes (1, 2, 3, 4 or more), the state after and the runs.
+// It is the game's own rule, not forced running: a double with a runner on third alone leaves
+// him there, and one with runners on second and third brings both home. Both are intended.
 struct Move {
     const char* After;
     int Runs;
@@ -63,7 +85,7 @@ constexpr std::size_t SavedValueLimit = 99;
 const ScoreboardField& FieldSavedAs(std::string_view name)
 {
     return *std::find_if(ScoreboardFields.begin(), ScoreboardFields.end(),
-                         [name](const ScoreboardField& f) { return name == f.SavedName; });
+                         [name](const ScoreboardField& f) { return f.SavedName[0] == name[0] && name == f.SavedName; });
 }
 
 // What a field holds when a new game begins; an unreadable saved value falls back to it.
@@ -82,6 +104,8 @@ std::int64_t Shift(const std::string& level) { return (std::int64_t{ReadNumber(l
 // Balls, strikes and outs below zero can only come from a hand-edited save; they count as none.
 std::int64_t Count(const std::string& field) { return std::max<std::int64_t>(ReadNumber(field), 0); }
 
+// The last digit alone decides, so the 11th, 12th and 13th innings are announced "11st", "12nd"
+// and "13rd". Intended: it is how the game has always called them.
 const char* OrdinalSuffix(const std::string& inning)
 {
     if (inning.empty())
@@ -156,7 +180,7 @@ int Game::Draw(int n) { return pennantry::Draw(random_, n); }
 
 void Game::UpdateData() { view_.RefreshLabels(board_); }
 
-void Game::Announce(const std::string& text) { view_.ShowMessage(text, ""); }
+void Game::Announce(const std::string& text) { view_.ShowMessage(text, NoCaption); }
 
 void Game::SetBase(int base, std::uint8_t occupied)
 {
@@ -169,70 +193,75 @@ void Game::ResolvePitch()
 {
     gameEndedInPlay_ = false;
     const bool humans = play_.HumansBat();
-    const Scoreboard& b = board_;
 
     const int pitchRoll = Draw(100);
     view_.ShowBall(true);
     UpdateData();
 
-    const std::int64_t pitchEdge = Shift(humans ? b.MonsterPitchLevel : b.HumanPitchLevel);
-    const std::int64_t hitEdge = Shift(humans ? b.HumanHitLevel : b.MonsterHitLevel);
-
-    if (pitchRoll < pitchEdge + 45 - hitEdge) {
-        std::int64_t count = Count(board_.Strikes) + 1;
-        if (count > 2)
-            count = 0;
-        Announce(std::string("UMPIRE: Stee-rike ") + (count == 1 ? "One!" : count == 2 ? "Two!" : "Three! Yer Out!"));
-        if (count == 0) {
-            RecordOut();
-            board_.Balls = "0";
-            board_.Strikes = "0";
-        }
-        board_.Strikes = WriteNumber(count);
-        UpdateData();
-    } else if (pitchRoll < 60 - hitEdge) {
-        std::string text = "UMPIRE: Ball ";
-        std::int64_t count = Count(board_.Balls) + 1;
-        if (count > 3)
-            count = 0;
-        if (count > 0) {
-            static constexpr std::array<const char*, 3> Words{"One!", "Two!", "Three!"};
-            text += Words[static_cast<std::size_t>(count - 1)];
-            board_.Balls = WriteNumber(count);
-        } else {
-            text += "Four!";
-            text += "\nANNOUNCER: A Walk for the ";
-            text += humans ? "Humans!" : "Monsters!";
-            // The walk moves the runners as a single does, so a forced run is announced first.
-            play_.BasesAdvanced += 1;
-            AdvanceRunners();
-            board_.Strikes = "0";
-            board_.Balls = "0";
-            play_.BasesAdvanced = 0;
-        }
-        Announce(text);
-    } else {
-        const int catchRoll = Draw(100);
-        const std::int64_t catchEdge = Shift(humans ? b.MonsterCatchLevel : b.HumanCatchLevel);
-        if (catchRoll < catchEdge + 25) {
-            Announce(std::string("ANNOUNCER: The ") + (humans ? "Human" : "Monster") +
-                     " swings and hits the ball!\nANNOUNCER: The " + (humans ? "Monster" : "Human") +
-                     " caught the ball!");
-            board_.Strikes = "0";
-            board_.Balls = "0";
-            RecordOut();
-            UpdateData();
-        } else {
-            Hit(pitchRoll);
-        }
-    }
+    const std::int64_t pitchEdge = Shift(humans ? board_.MonsterPitchLevel : board_.HumanPitchLevel);
+    const std::int64_t hitEdge = Shift(humans ? board_.HumanHitLevel : board_.MonsterHitLevel);
+    // Tested in this order: once the strike threshold reaches the ball threshold there are no balls.
+    if (pitchRoll < pitchEdge + 45 - hitEdge)
+        Strike();
+    else if (pitchRoll < 60 - hitEdge)
+        Ball();
+    else
+        BallInPlay(pitchRoll);
     EndPitch();
+}
+
+void Game::Strike()
+{
+    std::int64_t count = Count(board_.Strikes) + 1;
+    if (count > 2)
+        count = 0;
+    Announce(StrikeCalls[static_cast<std::size_t>(count == 0 ? 2 : count - 1)]);
+    if (count == 0) {
+        RecordOut();
+        board_.Balls = "0";
+        board_.Strikes = "0";
+    }
+    board_.Strikes = WriteNumber(count);
+    UpdateData();
+}
+
+void Game::Ball()
+{
+    std::int64_t count = Count(board_.Balls) + 1;
+    if (count > 3)
+        count = 0;
+    if (count > 0) {
+        board_.Balls = WriteNumber(count);
+    } else {
+        // The walk moves the runners as a single does, so a forced run is announced before the
+        // fourth ball is: intended.
+        play_.BasesAdvanced += 1;
+        AdvanceRunners();
+        board_.Strikes = "0";
+        board_.Balls = "0";
+        play_.BasesAdvanced = 0;
+    }
+    Announce(count > 0 ? BallCalls[static_cast<std::size_t>(count - 1)] : WalkCalls[play_.HumansBat()]);
+}
+
+void Game::BallInPlay(int pitchRoll)
+{
+    const bool humans = play_.HumansBat();
+    const int catchRoll = Draw(100);
+    const std::int64_t catchEdge = Shift(humans ? board_.MonsterCatchLevel : board_.HumanCatchLevel);
+    if (catchRoll >= catchEdge + 25)
+        return Hit(pitchRoll);
+    Announce(CaughtCalls[humans]);
+    board_.Strikes = "0";
+    board_.Balls = "0";
+    RecordOut();
+    UpdateData();
 }
 
 void Game::Hit(int pitchRoll)
 {
     const bool humans = play_.HumansBat();
-    Announce(std::string("ANNOUNCER: The ") + (humans ? "human" : "monster") + " swings, hits, and runs to the base!");
+    Announce(HitCalls[humans]);
     play_.BasesAdvanced = 1;
     play_.AdvanceStopped = 0;
     const std::int64_t runEdge = Shift(humans ? board_.HumanRunLevel : board_.MonsterRunLevel);
@@ -270,7 +299,8 @@ bool Game::Attempt(void (Game::*announceAndFight)())
     if (play_.AdvanceStopped == 0)
         return true;
 
-    // Stopped: the batter ends on the base he held before this attempt.
+    // Stopped: the batter ends on the base he held before this attempt, and the others move as
+    // for that many bases even when he is out there (his base is then emptied): intended.
     play_.BasesAdvanced -= 1;
     AdvanceRunners();
     if (play_.RunnerOut != 0)
@@ -300,6 +330,7 @@ void Game::RecordOut()
     board_.Outs = "0";
     std::string text;
     bool humansUp;
+    // Only exactly "T" is a top half; any other text counts as a bottom.
     if (board_.InningHalf == "T") {
         board_.InningHalf = "B";
         text = "ANNOUNCER: Another Out! Bottom of the ";
@@ -316,7 +347,9 @@ void Game::RecordOut()
         humansUp = false;
     }
 
-    // Scores are compared as numbers, so "05" and "5" are a tie.
+    // The end test runs at every change of sides and looks at the inning to come. So a top half
+    // of an extra inning that leaves the Monsters ahead ends the game: once behind, the Humans
+    // do not bat in that bottom half. Intended. Scores are compared as numbers ("05" ties "5").
     if (inning >= 10 && ReadNumber(board_.MonstersScore) != ReadNumber(board_.HumansScore)) {
         gameEndedInPlay_ = true;
         if (AnnounceGameOver() == Answer::Yes) {
@@ -350,6 +383,7 @@ Answer Game::AnnounceGameOver()
     return view_.AskYesNo("Play Again?");
 }
 
+// The side at bat is left alone: the first press of the now enabled Pitch button sets it.
 void Game::NewGame()
 {
     SkillUpgradeRules choice(play_);
@@ -452,20 +486,19 @@ void Game::RunBattle()
 
 void Game::AttemptDouble()
 {
-    Announce(std::string("ANNOUNCER: The ") + (play_.HumansBat() ? "human" : "monster") + " is going for a double!");
+    Announce(DoubleCalls[play_.HumansBat()]);
     RunBattle();
 }
 
 void Game::AttemptTriple()
 {
-    Announce(std::string("ANNOUNCER: I can't believe this! The ") + (play_.HumansBat() ? "human" : "monster") +
-             " is going for a triple!");
+    Announce(TripleCalls[play_.HumansBat()]);
     RunBattle();
 }
 
 void Game::AttemptHomeRun()
 {
-    Announce(std::string("ANNOUNCER: The ") + (play_.HumansBat() ? "human" : "monster") + " is going for a home run!");
+    Announce(HomeRunCalls[play_.HumansBat()]);
     RunBattle();
 }
 
@@ -477,7 +510,7 @@ void Game::SettleStoppedRunner()
         RecordOut();
         return;
     }
-    Announce(std::string("The ") + (play_.HumansBat() ? "human" : "monster") + " returns to the base. The runner is SAFE!");
+    Announce(SafeCalls[play_.HumansBat()]);
     play_.AdvanceStopped = 1;
     play_.RunnerOut = 0;
 }
@@ -514,7 +547,11 @@ void Game::LoadSavedGame()
         view_.SetBasePicture(3, true);
 
     const auto assign = [&](std::string_view name) {
-        board_.*FieldSavedAs(name).Member = ReadSaved(name).value_or(NewGameText(name));
+        std::string& field = board_.*FieldSavedAs(name).Member;
+        if (auto text = ReadSaved(name))
+            field = std::move(*text);
+        else
+            field = NewGameText(name);
     };
     for (const auto name : LoadOrder)
         assign(name);
@@ -536,6 +573,7 @@ void Game::LoadSavedGame()
 std::optional<std::string> Game::SaveGame()
 {
     std::vector<std::pair<std::string, std::string>> values;
+    values.reserve(4 + SaveOrder.size());
     values.emplace_back("BA", board_.Balls);
     values.emplace_back("B1", WriteNumber(runnerOnFirst_));
     values.emplace_back("B2", WriteNumber(runnerOnSecond_));

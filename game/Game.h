@@ -14,9 +14,6 @@
 
 namespace pennantry {
 
-namespace test {
-class GameTest;
-}
 
 // The message start-up shows when the saved game can be neither read nor created.
 inline constexpr const char* StoreFailureText = "Sorry - you need administrator privileges to run Pennantry.";
@@ -52,9 +49,6 @@ public:
     std::uint8_t RunnerOnThird() const { return runnerOnThird_; }
 
 private:
-    // For now the game's tests still reach the steps directly; they move onto the handlers next.
-    friend class test::GameTest;
-
     // The steps of a play and of the saved game; only the handlers above start them.
     void ResolvePitch();
     void RecordOut();
@@ -79,6 +73,10 @@ private:
     void UpdateData();
     void Announce(const std::string& text);
     void SetBase(int base, std::uint8_t occupied);
+    // The three outcomes of a pitch; a ball in play is caught or a hit.
+    void Strike();
+    void Ball();
+    void BallInPlay(int pitchRoll);
     void EndPitch();
     // One extra-base attempt; false when the running stopped there (or the game ended in it).
     bool Attempt(void (Game::*announceAndFight)());

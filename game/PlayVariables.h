@@ -1,7 +1,6 @@
 // The six variables that carry one play between the game and its dialogs.
 #pragma once
 
-#include <cctype>
 #include <cstdint>
 
 namespace pennantry {
@@ -16,8 +15,9 @@ struct PlayVariables {
     std::uint8_t HumansWonBattle = 0;
     std::int32_t SkillChoice = 0;
 
-    // Every reader compares the side through tolower: the load writes 'h'/'m', the buttons 'H'/'M'.
-    bool HumansBat() const { return std::tolower(static_cast<unsigned char>(BattingSide)) == 'h'; }
+    // Every reader compares the side as tolower would: the load writes 'h'/'m', the buttons 'H'/'M'.
+    // Spelt out, because the library's tolower is a call on every blow of every battle.
+    bool HumansBat() const { return BattingSide == 'h' || BattingSide == 'H'; }
 };
 
 }  // namespace pennantry

@@ -17,6 +17,15 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::int32_t ReadNumber(std::string_view text)
 {
+    // Nearly every field is a few digits and nothing else: those read without the general rules.
+    if (!text.empty() && text.size() <= 9) {
+        std::int32_t value = 0;
+        std::size_t i = 0;
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            value = value * 10 + (text[i] - '0');
+        if (i == text.size())
+            return value;
+    }
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i]))
         ++i;

@@ -38,7 +38,9 @@ enum DialogStyle : unsigned {
 inline constexpr int NoId = -1;
 
 // One control: its identifier, kind, text (for a picture or icon, the resource number as text),
-// rectangle in dialog units, styles, and the name the code binds it to ("" when none).
+// rectangle in dialog units, styles, and the name a view binds it to ("" when none): a
+// scoreboard field's name for its label (from the scoreboard's table), else a picture's or a
+// battle label's.
 struct DialogControl {
     int Id;
     ControlKind Kind;

@@ -1,260 +1,497 @@
-// The saved game kept through QSettings: the player's own INI file, or the registry on Windows.
+// The saved game kept in the player's own INI file, in the format QSettings reads and writes.
 #include "SettingsStore.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryFile>
-#include <QVariant>
-
-#ifndef Q_OS_WIN
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <map>
-#endif
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pennantry {
 
 namespace {
 
-QString KeyOf(std::string_view name)
-{
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
+// No saved game comes near this size; a larger file is one that cannot be read.
+constexpr std::size_t FileLimit = 64 * 1024;
+// How long a change waits for another program's save to finish before giving up.
+constexpr int LockWaitMs = 10000;
+// Links followed from the saved game's path before it counts as a loop.
+constexpr int LinkLimit = 40;
 
-// Text that is valid UTF-8 is kept as a string, so the file stays readable by hand. Any other
-// bytes are kept as a byte array, which QSettings stores and returns unchanged.
-QVariant Stored(const std::string& text)
-{
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    QString decoded = QString::fromUtf8(bytes);
-    if (decoded.toUtf8() == bytes)
-        return decoded;
-    return bytes;
-}
-
-std::string Text(const QByteArray& bytes)
-{
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
+std::string Failure(const std::string& file) { return file + ": " + std::strerror(errno); }
 
 // The names this store keeps. Anything else in the file came from a hand edit or damage.
-bool PlainName(const QString& key)
+bool PlainName(std::string_view name)
 {
-    if (key.isEmpty())
-        return false;
-    for (const QChar c : key)
-        if (c.unicode() > 0x7F || !(c.isLetterOrNumber() || c == QLatin1Char('_')))
-            return false;
-    return true;
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    });
 }
 
-// A value as the game reads it: the text that was written, whatever type QSettings made of it.
-std::optional<std::string> TextOf(const QVariant& value)
+std::string FolderOf(const std::string& path)
 {
-    if (!value.isValid())
-        return std::nullopt;
-    switch (value.typeId()) {
-    case QMetaType::QByteArray:
-        return Text(value.toByteArray());
-    case QMetaType::QString:
-        return Text(value.toString().toUtf8());
-    case QMetaType::QStringList:
-        // Only a hand-edited file has these: QSettings splits an unquoted value at its commas.
-        return Text(value.toStringList().join(QLatin1Char(',')).toUtf8());
-    default:
-        // Other hand-written @Variant or @Type(...) values: the text they convert to, if any.
-        if (!value.canConvert<QString>())
-            return std::nullopt;
-        return Text(value.toString().toUtf8());
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a save replaces: the path itself, or where its chain of links ends, whether or not
+// a file is there yet.
+std::string Target(std::string path)
+{
+    for (int hop = 0; hop < LinkLimit; ++hop) {
+        char link[4096];
+        const ssize_t size = readlink(path.c_str(), link, sizeof link);
+        if (size < 0 || static_cast<std::size_t>(size) == sizeof link)
+            break;
+        const std::string to(link, static_cast<std::size_t>(size));
+        path = to.front() == '/' ? to : FolderOf(path) + "/" + to;
     }
+    return path;
 }
 
-#ifndef Q_OS_WIN
-// How long a change waits for another program's save to finish before giving up.
-constexpr int LockWait = 10000;
-
-using Contents = std::map<QString, QVariant>;
-
-Contents ContentsOf(QSettings& settings)
+bool MakeFolders(const std::string& folder)
 {
-    Contents contents;
-    for (const QString& key : settings.allKeys())
-        contents[key] = settings.value(key);
+    struct stat info {};
+    if (stat(folder.c_str(), &info) == 0)
+        return S_ISDIR(info.st_mode);
+    if (folder != FolderOf(folder) && !MakeFolders(FolderOf(folder)))
+        return false;
+    return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// What is at a path. Only a regular file (or a link to one) of at most FileLimit bytes is read,
+// and it is opened without blocking, so a FIFO or a device there cannot hang or flood the program.
+struct FileContents {
+    bool found = false;
+    bool readable = false;
+    std::string bytes;
+};
+
+FileContents ReadFile(const std::string& path)
+{
+    FileContents contents;
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        contents.found = errno != ENOENT;
+        return contents;
+    }
+    contents.found = true;
+    if (!S_ISREG(info.st_mode) || static_cast<std::uintmax_t>(info.st_size) > FileLimit)
+        return contents;
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return contents;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        contents.bytes.resize(FileLimit + 1);
+        std::size_t got = 0;
+        ssize_t n = 0;
+        while (got < contents.bytes.size()
+               && ((n = read(fd, contents.bytes.data() + got, contents.bytes.size() - got)) > 0 || (n < 0 && errno == EINTR)))
+            got += n > 0 ? static_cast<std::size_t>(n) : 0;
+        contents.readable = n == 0 && got <= FileLimit;
+        contents.bytes.resize(got);
+    }
+    close(fd);
     return contents;
 }
 
-// A name for a file beside the stored one that this process's QSettings has never seen, so that
-// reading it parses what is on disk rather than what QSettings remembers. Removed at the end.
-std::unique_ptr<QTemporaryFile> FreshFileBeside(const QString& file)
-{
-    auto fresh = std::make_unique<QTemporaryFile>(file + QStringLiteral(".XXXXXX"));
-    if (!fresh->open())
-        return nullptr;
-    fresh->close();
-    return fresh;
-}
-
-// The values of the stored file that this store can keep, each as the text the game reads.
-std::optional<std::map<QString, std::string>> KeptValues(const QString& file)
-{
-    QByteArray current;
-    QFile stored(file);
-    if (stored.open(QIODevice::ReadOnly))
-        current = stored.readAll();
-    else if (stored.exists())
-        return std::nullopt;
-    const auto copy = FreshFileBeside(file);
-    if (!copy || !copy->open() || copy->write(current) != current.size() || !copy->flush())
-        return std::nullopt;
-    copy->close();
-    std::map<QString, std::string> kept;
-    QSettings settings(copy->fileName(), QSettings::IniFormat);
-    settings.setFallbacksEnabled(false);
-    for (const QString& key : settings.allKeys())
-        if (PlainName(key))
-            if (auto text = TextOf(settings.value(key)))
-                kept[key] = std::move(*text);
-    return kept;
-}
-
-// Writes the stored file's values with one change applied to a new file beside it, and returns
-// that file once it has been read back whole; nothing on any failure. QSaveFile (as QSettings
-// uses it) can rename a file cut short by a full disk into place and call it a success, so the
-// result may replace the stored file only after it has been read back from a name never cached.
-// Only strings and byte arrays are written, and both come back exactly, so a mismatch means a
-// file that is not whole. Whatever the stored file held that the game cannot read is dropped.
-std::unique_ptr<QTemporaryFile> StageChange(const QString& file, const std::function<void(QSettings&)>& apply)
-{
-    const auto kept = KeptValues(file);
-    auto staged = FreshFileBeside(file);
-    auto checked = FreshFileBeside(file);
-    if (!kept || !staged || !checked)
-        return nullptr;
-    Contents meant;
+// The lock every program takes to replace the saved file, held on an open file, so the system
+// releases it however its holder ends: a lock file left by a killed save, empty or not, is taken
+// over at once instead of blocking the next save.
+class SaveLock {
+public:
+    SaveLock(const std::string& file, int waitMs) : name_(file + ".lock")
     {
-        QSettings settings(staged->fileName(), QSettings::IniFormat);
-        settings.setFallbacksEnabled(false);
-        settings.setAtomicSyncRequired(true);
-        for (const auto& [key, text] : *kept)
-            settings.setValue(key, Stored(text));
-        apply(settings);
-        meant = ContentsOf(settings);
-        settings.sync();
-        if (settings.status() != QSettings::NoError)
-            return nullptr;
+        for (int waited = 0;;) {
+            fd_ = open(name_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd_ < 0) {
+                failure_ = Failure(name_);
+                return;
+            }
+            if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                // The holder before us removes the file as it lets go; only the one still there counts.
+                struct stat mine {}, there {};
+                if (fstat(fd_, &mine) == 0 && stat(name_.c_str(), &there) == 0 && mine.st_ino == there.st_ino
+                    && mine.st_dev == there.st_dev)
+                    return;
+            } else if (errno != EWOULDBLOCK || waited >= waitMs) {
+                failure_ = errno == EWOULDBLOCK ? file + " is being saved by another program" : Failure(name_);
+                Release();
+                return;
+            } else {
+                usleep(10000);
+                waited += 10;
+            }
+            Release();
+        }
     }
-    if (std::rename(QFile::encodeName(staged->fileName()).constData(),
-                    QFile::encodeName(checked->fileName()).constData()) != 0)
-        return nullptr;
-    QSettings written(checked->fileName(), QSettings::IniFormat);
-    written.setFallbacksEnabled(false);
-    if (ContentsOf(written) != meant || written.status() != QSettings::NoError)
-        return nullptr;
-    return checked;
+    ~SaveLock()
+    {
+        if (fd_ >= 0)
+            unlink(name_.c_str());
+        Release();
+    }
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+    // Nothing while the lock is held, else why it could not be taken.
+    const std::optional<std::string>& Failed() const { return failure_; }
+
+private:
+    void Release()
+    {
+        if (fd_ >= 0)
+            close(fd_);
+        fd_ = -1;
+    }
+
+    std::string name_;
+    int fd_ = -1;
+    std::optional<std::string> failure_;
+};
+
+// Files a killed save can leave beside the saved game: its temporary copies (name.XXXXXX) and the
+// locks an earlier version took on them (name.XXXXXX.lock). Removed only under the save lock, when
+// no program can be in the middle of a save.
+void RemoveDebris(const std::string& file)
+{
+    SaveLock lock(file, 0);
+    DIR* folder = opendir(FolderOf(file).c_str());
+    if (lock.Failed() || folder == nullptr) {
+        if (folder != nullptr)
+            closedir(folder);
+        return;
+    }
+    const std::string stem = file.substr(file.rfind('/') + 1) + ".";
+    while (const dirent* entry = readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() < stem.size() + 6 || name.substr(0, stem.size()) != stem)
+            continue;
+        const auto rest = name.substr(stem.size());
+        if (std::all_of(rest.begin(), rest.begin() + 6, [](char c) { return c != '_' && PlainName({&c, 1}); })
+            && (rest.size() == 6 || rest.substr(6) == ".lock"))
+            unlinkat(dirfd(folder), entry->d_name, 0);
+    }
+    closedir(folder);
 }
-#endif
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR)
+            return false;
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    return true;
+}
+
+// Replaces the file by one holding `bytes`, written beside it and renamed over it in one step, so
+// that it is never seen half written. The new file keeps the old one's permissions.
+std::optional<std::string> Replace(const std::string& file, const std::string& bytes)
+{
+    mode_t mode = 0600;
+    struct stat old {};
+    if (stat(file.c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode))
+            return file + " is not a file";
+        // A file marked read-only is left alone, even by a program that could write it.
+        if ((old.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0)
+            return file + " is read-only";
+        mode = old.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return Failure(file);
+    }
+    std::string temporary = file + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return Failure(file);
+    std::optional<std::string> failure;
+    if (fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || fsync(fd) != 0)
+        failure = Failure(file);
+    if (close(fd) != 0 && !failure)
+        failure = Failure(file);
+    if (!failure && rename(temporary.c_str(), file.c_str()) != 0)
+        failure = Failure(file);
+    if (failure) {
+        unlink(temporary.c_str());
+        return failure;
+    }
+    // The rename itself reaches the disk only with its folder.
+    if (const int folder = open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
+    return std::nullopt;
+}
+
+bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+std::uint32_t DigitValue(char c) { return static_cast<std::uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10); }
+
+void PutCode(std::string& out, std::uint32_t code, bool asBytes)
+{
+    if (asBytes) {
+        out += static_cast<char>(code <= 0xFF ? code : '?');
+        return;
+    }
+    if (code > 0x10FFFF)
+        code = 0xFFFD;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The text of a value as written in the file, by QSettings' rules for a string: quotes keep
+// spaces, backslash escapes, unquoted spaces at either end dropped. Bytes outside escapes pass
+// through unchanged; an escaped character is UTF-8, or one byte when `asBytes`.
+std::string Unquoted(std::string_view raw, bool asBytes)
+{
+    std::string out;
+    std::size_t i = raw.find_first_not_of(" \t");
+    std::size_t kept = 0;  // unquoted spaces and tabs past this are dropped at the end
+    bool quoted = false, anyQuote = false;
+    while (i < raw.size()) {
+        const char c = raw[i++];
+        if (c == '"') {
+            quoted = !quoted;
+            anyQuote = true;
+            kept = out.size();
+            if (!quoted)
+                i = std::min(raw.find_first_not_of(" \t", i), raw.size());
+            continue;
+        }
+        if (c != '\\') {
+            out += c;
+            if (quoted)
+                kept = out.size();
+            continue;
+        }
+        if (i == raw.size())
+            break;
+        const char e = raw[i++];
+        static constexpr std::string_view named = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";
+        if (const auto at = named.find(e); at != std::string_view::npos && at % 2 == 0) {
+            out += named[at + 1];
+        } else if (e == 'x' || (e >= '0' && e <= '7')) {
+            const std::uint32_t base = e == 'x' ? 16 : 8;
+            std::uint32_t code = e == 'x' ? 0 : static_cast<std::uint32_t>(e - '0');
+            bool any = e != 'x';
+            for (; i < raw.size() && (base == 16 ? IsHex(raw[i]) : raw[i] >= '0' && raw[i] <= '7'); ++i, any = true)
+                code = std::min<std::uint32_t>(code * base + DigitValue(raw[i]), 0x110000);
+            if (any)
+                PutCode(out, code, asBytes);
+        }
+        // Any other escaped character is dropped, as QSettings does.
+        kept = out.size();
+    }
+    if (!anyQuote)
+        out.erase(std::max(kept, out.find_last_not_of(" \t") + 1));
+    return out;
+}
+
+// A value as the game reads it. Text that begins with @ is a typed value in QSettings' format:
+// only a string or a byte array is text; anything else (a variant, a rectangle) is never decoded
+// and cannot be read.
+std::optional<std::string> ValueOf(std::string_view raw)
+{
+    std::string text = Unquoted(raw, false);
+    if (text.empty() || text[0] != '@')
+        return text;
+    if (text.rfind("@@", 0) == 0)
+        return text.substr(1);
+    const bool bytes = text.rfind("@ByteArray(", 0) == 0;
+    if (text.back() != ')' || (!bytes && text.rfind("@String(", 0) != 0))
+        return std::nullopt;
+    if (bytes)
+        text = Unquoted(raw, true);
+    const std::size_t open = text.find('(') + 1;
+    return text.substr(open, text.size() - open - 1);
+}
+
+// The values of the file's [General] section (or before any section) with plain names; the last
+// of a repeated name counts. Lines end at a line feed, with or without a carriage return.
+std::map<std::string, std::string, std::less<>> Parse(std::string_view file)
+{
+    std::map<std::string, std::string, std::less<>> values;
+    bool general = true;
+    while (!file.empty()) {
+        const std::size_t end = std::min(file.find('\n'), file.size());
+        std::string_view line = file.substr(0, end);
+        file.remove_prefix(std::min(end + 1, file.size()));
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+        if (!line.empty() && line[0] == '[') {
+            general = line.substr(0, line.find_last_not_of(" \t") + 1) == "[General]";
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!general || equals == std::string_view::npos)
+            continue;
+        std::string_view name = line.substr(0, equals);
+        name = name.substr(0, name.find_last_not_of(" \t") + 1);
+        if (!PlainName(name))
+            continue;
+        if (auto value = ValueOf(line.substr(equals + 1)))
+            values[std::string(name)] = std::move(*value);
+        else
+            values.erase(std::string(name));
+    }
+    return values;
+}
+
+// A value as QSettings writes it, so that each reads what the other wrote: ASCII text as it
+// stands, anything else as @ByteArray(...) with its bytes past ASCII escaped, which both read
+// back byte for byte whether or not they are UTF-8.
+std::string Escaped(const std::string& text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::string body = !ascii ? "@ByteArray(" + text + ")" : !text.empty() && text[0] == '@' ? "@" + text : text;
+    std::string out;
+    bool quote = false, escapeHex = false;
+    char hex[8];
+    for (const char c : body) {
+        const auto byte = static_cast<unsigned char>(c);
+        quote = quote || c == ';' || c == ',' || c == '=';
+        // A hex escape runs on through every hex digit, so one that follows it is escaped too.
+        if (escapeHex && IsHex(c)) {
+            std::snprintf(hex, sizeof hex, "\\x%x", byte);
+            out += hex;
+            continue;
+        }
+        escapeHex = false;
+        static constexpr std::string_view named = "\aa\bb\ff\nn\rr\tt\vv\"\"\\\\";
+        if (const auto at = named.find(c); c != '\0' && at != std::string_view::npos && at % 2 == 0) {
+            out += '\\';
+            out += named[at + 1];
+        } else if (byte < 0x20 || byte >= 0x7F) {
+            std::snprintf(hex, sizeof hex, "\\x%x", byte);
+            out += byte == 0 ? "\\0" : hex;
+            escapeHex = true;
+        } else {
+            out += c;
+        }
+    }
+    if (quote || (!out.empty() && (out.front() == ' ' || out.back() == ' ')))
+        return '"' + out + '"';
+    return out;
+}
 
 }  // namespace
 
 std::string DefaultStorePath()
 {
-#ifdef Q_OS_WIN
-    return "HKEY_LOCAL_MACHINE\\Software\\Tessivar\\Pennantry";
-#else
-    // The same folder QSettings would choose for the organization and application in user scope.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QFile::encodeName(folder + QStringLiteral("/Tessivar/Pennantry.conf")).toStdString();
-#endif
+    // Only an absolute path counts; a relative one is ignored, as the base-directory rules say.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string folder;
+    if (config != nullptr && config[0] == '/') {
+        folder = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || home[0] == '\0') {
+            const passwd* user = getpwuid(getuid());
+            home = user != nullptr ? user->pw_dir : "";
+        }
+        folder = std::string(home) + "/.config";
+    }
+    return folder + "/Tessivar/Pennantry.conf";
 }
 
 SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {}
 
-SettingsStore::~SettingsStore() = default;
-
 bool SettingsStore::Open()
 {
-    settings_.reset();
-#ifdef Q_OS_WIN
-    auto settings = std::make_unique<QSettings>(QString::fromStdString(path_), QSettings::NativeFormat);
-#else
-    const QString file = QFile::decodeName(QByteArray(path_.data(), static_cast<qsizetype>(path_.size())));
-    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+    open_ = false;
+    values_.clear();
+    if (!MakeFolders(FolderOf(path_)))
+        return false;
+    const std::string file = Target(path_);
+    const FileContents contents = ReadFile(file);
+    if (contents.found && !contents.readable)
         return false;
     // The store exists from here on, as the registry key would: an empty file is an empty store.
-    QFile probe(file);
-    if (!probe.open(QIODevice::ReadOnly) && (probe.exists() || !probe.open(QIODevice::ReadWrite)))
-        return false;
-    probe.close();
-    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
-#endif
-    settings->setFallbacksEnabled(false);
-    settings->setAtomicSyncRequired(true);
-    // QSettings reads lazily; its status speaks of the file only once the keys have been read.
-    settings->allKeys();
-    // A file that reads but does not parse still opens: the load takes what it can.
-    if (settings->status() == QSettings::AccessError)
-        return false;
-    settings_ = std::move(settings);
+    // A link that leads nowhere yet is a new game; the first save makes its file.
+    if (!contents.found && file == path_) {
+        const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+        if (fd >= 0)
+            close(fd);
+    }
+    values_ = Parse(contents.bytes);
+    RemoveDebris(file);
+    open_ = true;
     return true;
 }
 
 std::optional<std::string> SettingsStore::Read(std::string_view name)
 {
-    if (!settings_ || !PlainName(KeyOf(name)))
+    const auto it = values_.find(name);
+    if (it == values_.end())
         return std::nullopt;
-    return TextOf(settings_->value(KeyOf(name)));
+    return it->second;
 }
 
 std::optional<std::string> SettingsStore::Write(const std::vector<std::pair<std::string, std::string>>& values)
 {
-    return Change([&values](QSettings& settings) {
+    // A save writes a clean file: the game's values and nothing else the old file held.
+    return Change([&values](Values& set) {
+        set.clear();
         for (const auto& [name, text] : values)
-            if (PlainName(KeyOf(name)))
-                settings.setValue(KeyOf(name), Stored(text));
+            if (PlainName(name))
+                set[name] = text;
     });
 }
 
 void SettingsStore::Erase(const std::vector<std::string>& names)
 {
-    (void)Change([&names](QSettings& settings) {
+    (void)Change([&names](Values& set) {
         for (const auto& name : names)
-            if (PlainName(KeyOf(name)))
-                settings.remove(KeyOf(name));
+            set.erase(name);
     });
 }
 
-std::optional<std::string> SettingsStore::Change(const std::function<void(QSettings&)>& apply)
+std::optional<std::string> SettingsStore::Change(const std::function<void(Values&)>& apply)
 {
-    if (!settings_)
+    if (!open_)
         return "the saved game could not be opened";
-#ifdef Q_OS_WIN
-    // The registry takes each value whole; there is no file to cut short.
-    apply(*settings_);
-    settings_->sync();
-#else
-    const QString file = settings_->fileName();
-    {
-        // The lock QSettings itself takes to write this file, so no other program replaces it
-        // meanwhile; readers need none, as the file only ever changes by a rename. A program that
-        // died holding the lock is known by its process id and does not block the next one.
-        QLockFile lock(file + QStringLiteral(".lock"));
-        if (!lock.tryLock(LockWait))
-            return "another program is saving the game";
-        const auto ready = StageChange(file, apply);
-        if (!ready
-            || std::rename(QFile::encodeName(ready->fileName()).constData(), QFile::encodeName(file).constData()) != 0)
-            return "the file could not be written";
-    }
-    // Let this process's copy of the settings pick up the file that replaced the old one.
-    settings_->sync();
-#endif
-    return std::nullopt;
+    const std::string file = Target(path_);
+    SaveLock lock(file, LockWaitMs);
+    if (lock.Failed())
+        return lock.Failed();
+    // Another program may have saved since this one opened; change what the file holds now.
+    const FileContents now = ReadFile(file);
+    Values set = Parse(now.readable ? now.bytes : std::string());
+    apply(set);
+    std::string bytes = set.empty() ? "" : "[General]\n";
+    for (const auto& [name, text] : set)
+        bytes += name + "=" + Escaped(text) + "\n";
+    auto failure = Replace(file, bytes);
+    if (!failure)
+        values_ = std::move(set);
+    return failure;
 }
 
 }  // namespace pennantry

@@ -1,8 +1,8 @@
-// The saved game kept through QSettings: the player's own INI file, or the registry on Windows.
+// The saved game kept in the player's own INI file, in the format QSettings reads and writes.
 #pragma once
 
 #include <functional>
-#include <memory>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,24 +11,19 @@
 
 #include "SavedGameStore.h"
 
-class QSettings;
-
 namespace pennantry {
 
-// Where the programs keep the saved game. On Windows the registry key
-// HKEY_LOCAL_MACHINE\Software\Tessivar\Pennantry; elsewhere the player's own file,
-// $XDG_CONFIG_HOME/Tessivar/Pennantry.conf (~/.config/Tessivar/Pennantry.conf when unset).
+// Where the programs keep the saved game: $XDG_CONFIG_HOME/Tessivar/Pennantry.conf, or
+// ~/.config/Tessivar/Pennantry.conf when that variable is unset or not an absolute path. The
+// path's bytes are kept as they are, whatever their encoding.
 std::string DefaultStorePath();
 
-// Every value is kept as text. A change goes to disk as one atomic replacement of the file under
-// a lock shared by every program, so a crash, a full disk or a second program saving at the same
-// moment leaves either the old file or the new one, never a mixture.
+// Every value is plain text, kept byte for byte. A change replaces the file (or the file that a
+// link at the path leads to) as a whole, under a lock shared by every program, so a crash, a full
+// disk or a second program saving at the same moment leaves either the old file or the new one.
 class SettingsStore final : public SavedGameStore {
 public:
     explicit SettingsStore(std::string path);
-    ~SettingsStore() override;
-    SettingsStore(const SettingsStore&) = delete;
-    SettingsStore& operator=(const SettingsStore&) = delete;
 
     bool Open() override;
     std::optional<std::string> Read(std::string_view name) override;
@@ -36,13 +31,16 @@ public:
     void Erase(const std::vector<std::string>& names) override;
 
 private:
-    // Applies one change (a set or an erase) to the stored file as a whole; nothing when done,
-    // else why not.
-    std::optional<std::string> Change(const std::function<void(QSettings&)>& apply);
+    using Values = std::map<std::string, std::string, std::less<>>;
+
+    // Applies one change to the values the file holds now and writes them as the new file;
+    // nothing when done, else why not.
+    std::optional<std::string> Change(const std::function<void(Values&)>& apply);
 
     std::string path_;
-    // Made by a successful Open; until then nothing is read and nothing is written.
-    std::unique_ptr<QSettings> settings_;
+    bool open_ = false;
+    // What the file held when it was opened, then as the last change of this program left it.
+    Values values_;
 };
 
 }  // namespace pennantry

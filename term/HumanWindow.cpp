@@ -110,46 +110,26 @@ std::string_view ControlText(const DialogTemplate& dialog, int id)
     return control ? control->Text : std::string_view();
 }
 
-const DialogControl* BoundControl(std::string_view member)
+const ScoreboardField* FieldNamed(std::string_view member)
 {
-    for (const auto& control : MainWindowTemplate().Controls)
-        if (control.Member == member)
-            return &control;
+    for (const auto& field : ScoreboardFields)
+        if (field.Name == member)
+            return &field;
     return nullptr;
 }
 
-// The static text that labels a scoreboard field: the nearest one to its left on the same line.
+// The static text that captions a scoreboard field and the group box that holds it, from the
+// scoreboard's table; the field's own name when it has none.
 std::string MainCaption(std::string_view member)
 {
-    const DialogControl* field = BoundControl(member);
-    const DialogControl* best = nullptr;
-    if (!field)
-        return std::string(member);
-    for (const auto& control : MainWindowTemplate().Controls) {
-        if (control.Kind != ControlKind::Label || control.Id != NoId)
-            continue;
-        if (std::abs(control.Y - field->Y) > 2 || control.X >= field->X)
-            continue;
-        if (!best || control.X > best->X)
-            best = &control;
-    }
-    return best ? std::string(best->Text) : std::string(member);
+    const ScoreboardField* field = FieldNamed(member);
+    return field ? field->Caption : std::string(member);
 }
 
-// The group box that holds a scoreboard field.
 std::string GroupCaption(std::string_view member)
 {
-    const DialogControl* field = BoundControl(member);
-    if (!field)
-        return "";
-    for (const auto& control : MainWindowTemplate().Controls) {
-        if (control.Kind != ControlKind::GroupBox)
-            continue;
-        if (field->X >= control.X && field->X < control.X + control.Width && field->Y >= control.Y &&
-            field->Y < control.Y + control.Height)
-            return std::string(control.Text);
-    }
-    return "";
+    const ScoreboardField* field = FieldNamed(member);
+    return field ? field->Group : "";
 }
 
 // The static texts of a template that have no identifier, in template order.

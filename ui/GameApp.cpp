@@ -1,17 +1,11 @@
 // The application object: makes everything the game needs and runs the main window.
 #include "GameApp.h"
 
-#include <memory>
-
 #include "GameWindow.h"
 #include "PlayVariables.h"
 #include "Random.h"
-#include "SavedGameStore.h"
-#include "TemplateBuilder.h"
-
-#ifdef PENNANTRY_HAVE_STORE
 #include "SettingsStore.h"
-#endif
+#include "TemplateBuilder.h"
 
 namespace pennantry {
 
@@ -29,12 +23,8 @@ int GameApp::Run()
     PlayVariables play;
     ClassicRandom random;
     SystemClock clock;
-#ifdef PENNANTRY_HAVE_STORE
-    auto store = std::make_unique<SettingsStore>(DefaultStorePath());
-#else
-    auto store = std::make_unique<MemoryStore>();
-#endif
-    GameWindow window(random, clock, *store, play);
+    SettingsStore store(DefaultStorePath());
+    GameWindow window(random, clock, store, play);
     // No main window on screen until its game is loaded or begun.
     if (window.StartUp())
         window.Run();

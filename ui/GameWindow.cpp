@@ -4,10 +4,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QRect>
 
 #include <algorithm>
-#include <cstdlib>
+#include <string_view>
 
 #include "AboutBox.h"
 #include "BattleDialog.h"
@@ -21,27 +20,15 @@ namespace {
 
 constexpr int BasePictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
 
-// The caption a screen reader says before a scoreboard label's value: the static text that ends
-// nearest to its left on its row ("Humans:"), after its group's title where that caption is not
-// the only one of its text ("Human Stats: Run Level:").
-QString CaptionOf(int labelId)
+// The caption a screen reader says before a scoreboard label's value ("Humans:"), after its
+// group's title where another group has the same caption ("Human Stats: Run Level:").
+QString CaptionOf(const ScoreboardField& field)
 {
-    const DialogTemplate& window = MainWindowTemplate();
-    const DialogControl* label = FindControl(window, labelId);
-    const DialogControl* caption = nullptr;
-    for (const DialogControl& c : window.Controls)
-        if (c.Id == NoId && c.Kind == ControlKind::Label && std::abs(c.Y - label->Y) <= 2 && c.X < label->X
-            && (caption == nullptr || c.X > caption->X))
-            caption = &c;
-    if (caption == nullptr)
-        return {};
-    QString text = QString::fromUtf8(caption->Text.data(), static_cast<qsizetype>(caption->Text.size()));
-    const auto same = std::count_if(window.Controls.begin(), window.Controls.end(),
-                                    [&](const DialogControl& c) { return c.Kind == ControlKind::Label && c.Text == caption->Text; });
-    for (const DialogControl& group : window.Controls)
-        if (same > 1 && group.Kind == ControlKind::GroupBox && QRect(group.X, group.Y, group.Width, group.Height).contains(label->X, label->Y))
-            text = QString::fromUtf8(group.Text.data(), static_cast<qsizetype>(group.Text.size())) + QLatin1Char(' ') + text;
-    return text;
+    const bool shared = std::any_of(ScoreboardFields.begin(), ScoreboardFields.end(), [&](const ScoreboardField& other) {
+        return std::string_view(other.Caption) == field.Caption && std::string_view(other.Group) != field.Group;
+    });
+    return shared ? QString::fromUtf8(field.Group) + QLatin1Char(' ') + QString::fromUtf8(field.Caption)
+                  : QString::fromUtf8(field.Caption);
 }
 
 }  // namespace
@@ -102,7 +89,7 @@ void GameWindow::RefreshLabels(const Scoreboard& board)
     for (const ScoreboardField& field : ScoreboardFields) {
         const QString value = QString::fromStdString(board.*field.Member);
         Label(field.Label)->setText(value);
-        Label(field.Label)->setAccessibleName(CaptionOf(field.Label) + QLatin1Char(' ') + value);
+        Label(field.Label)->setAccessibleName(CaptionOf(field) + QLatin1Char(' ') + value);
     }
 }
 

@@ -22,6 +22,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "Scoreboard.h"
+
 namespace pennantry {
 namespace {
 
@@ -42,13 +44,14 @@ struct LaterText {
     std::string_view Text;
 };
 
-// The battle's widest announcement (the hit points it shows never leave 1 to 50), and two-digit
-// scores, innings and levels.
-constexpr std::array<LaterText, 12> LaterTexts{{
-    {135, ids::BattleMessage, "ANNOUNCER: The monster lost 9 health points!"},
-    {102, 1004, "10"}, {102, 1005, "10"}, {102, 1018, "10"}, {102, 1006, "10"}, {102, 1007, "10"},
-    {102, 1008, "10"}, {102, 1009, "10"}, {102, 1010, "10"}, {102, 1011, "10"}, {102, 1012, "10"}, {102, 1013, "10"},
-}};
+// The battle's widest announcement (the hit points it shows never leave 1 to 50), and two digits
+// in every scoreboard label (scores, innings and levels have no bound).
+constexpr std::array<LaterText, 1 + ScoreboardFields.size()> LaterTexts = [] {
+    std::array<LaterText, 1 + ScoreboardFields.size()> texts{{{135, ids::BattleMessage, "ANNOUNCER: The monster lost 9 health points!"}}};
+    for (std::size_t i = 0; i < ScoreboardFields.size(); ++i)
+        texts[i + 1] = {102, ScoreboardFields[i].Label, "10"};
+    return texts;
+}();
 
 // The room a text needs when drawn with these flags within width, as the widgets will draw it.
 QSize Needed(const QFontMetrics& metrics, int width, int flags, const QString& text)

@@ -1,21 +1,9 @@
-// The recording view and scripted generator the game's tests drive it with.
+// The recording view, the scripted draws and the fixture the game's tests drive the game with.
 #include "RecordingView.h"
 
-#include <gtest/gtest.h>
+#include <sstream>
 
 namespace pennantry::test {
-
-int ScriptedRandom::Rand()
-{
-    if (Values.empty()) {
-        ADD_FAILURE() << "drew more numbers than the test scripted";
-        return 0;
-    }
-    const int value = Values.front();
-    Values.pop_front();
-    return value;
-}
-
 namespace {
 
 // The next queued answer; an empty queue fails the test and gets the most harmless answer.
@@ -33,15 +21,10 @@ T Next(std::deque<T>& queue, T harmless, const char* what)
 
 }  // namespace
 
-std::vector<int> Blow(int coin, int damage, int turnBack) { return {coin, damage, turnBack}; }
-
-std::vector<int> Knockout(int coin)
+int ScriptedRandom::Rand()
 {
-    std::vector<int> draws;
-    for (int i = 0; i < 6; ++i)
-        for (int v : Blow(coin, 9))
-            draws.push_back(v);
-    return draws;
+    const Scripted next = Next(Values, Scripted{0, 1}, "draw");
+    return next.value + next.n;
 }
 
 std::string Describe(const Scoreboard& b)
@@ -52,35 +35,11 @@ std::string Describe(const Scoreboard& b)
            b.MonsterCatchLevel;
 }
 
-Scoreboard FreshBoard()
-{
-    Scoreboard b;
-    for (const auto& f : ScoreboardFields)
-        b.*f.Member = "0";
-    b.HumanCatchLevel = b.HumanHitLevel = b.HumanPitchLevel = b.HumanRunLevel = "1";
-    b.MonsterCatchLevel = b.MonsterHitLevel = b.MonsterPitchLevel = b.MonsterRunLevel = "1";
-    b.Inning = "1";
-    b.InningHalf = "T";
-    return b;
-}
-
-void RecordingView::RefreshLabels(const Scoreboard& board) { Log.push_back("refresh " + Describe(board)); }
-
 void RecordingView::EnablePlayButton(PlayButton button, bool enabled)
 {
+    if (button == PlayButton::Pitch)
+        PitchEnabled = enabled;
     Log.push_back(std::string(button == PlayButton::Pitch ? "pitch " : "swing ") + (enabled ? "on" : "off"));
-}
-
-void RecordingView::ShowBall(bool shown) { Log.push_back(shown ? "ball on" : "ball off"); }
-
-void RecordingView::SetBasePicture(int base, bool occupied)
-{
-    Log.push_back("base " + std::to_string(base) + (occupied ? " on" : " off"));
-}
-
-void RecordingView::ShowMessage(const std::string& text, const std::string& caption)
-{
-    Log.push_back(caption.empty() ? "message " + text : "message [" + caption + "] " + text);
 }
 
 Answer RecordingView::AskYesNo(const std::string& text)
@@ -89,8 +48,6 @@ Answer RecordingView::AskYesNo(const std::string& text)
     Log.push_back("ask " + text + (answer == Answer::Yes ? " yes" : " no"));
     return answer;
 }
-
-void RecordingView::RunAboutDialog() { Log.push_back("about"); }
 
 void RecordingView::RunSkillDialog(SkillUpgradeRules& rules)
 {
@@ -105,12 +62,10 @@ void RecordingView::RunSkillDialog(SkillUpgradeRules& rules)
         else if (click == "pitch") rules.OnPitchLevel(*this);
         else if (click == "catch") rules.OnCatchLevel(*this);
         else if (click == "ok") rules.OnOK();
-        else if (click == "cancel") rules.OnCancel();
-        else ADD_FAILURE() << "unknown skill click " << click;
+        else rules.OnCancel();
     }
     Log.push_back(line);
-    if (!rules.Ended())
-        ADD_FAILURE() << "the Skill Upgrade dialog was left open after: " << line;
+    EXPECT_TRUE(rules.Ended()) << "the Skill Upgrade dialog was left open after: " << line;
 }
 
 void RecordingView::RunBattleDialog(BattleRules& rules)
@@ -126,41 +81,99 @@ void RecordingView::RunBattleDialog(BattleRules& rules)
         else if (click == "surrender") rules.OnSurrenderBase(*this);
         else if (click == "return") rules.OnReturnToBase(*this);
         else if (click == "close") rules.OnClose(*this);
-        else if (click == "escape") rules.OnCancel(*this);
-        else ADD_FAILURE() << "unknown battle click " << click;
+        else rules.OnCancel(*this);
     }
     Log.push_back("battle closed");
-    if (!rules.Ended())
-        ADD_FAILURE() << "the battle was left open";
+    EXPECT_TRUE(rules.Ended()) << "the battle was left open";
 }
 
-void RecordingView::CloseWindow() { Log.push_back("close"); }
-
-void RecordingView::RefreshBattle(const BattleLabels& l)
+std::vector<std::string> RecordingView::Boxes() const
 {
-    Log.push_back("hp " + l.MonsterHp + "/" + l.HumanHp + (l.BattleMessage.empty() ? "" : " " + l.BattleMessage));
-}
-
-void RecordingView::EnableReturnToBase(bool enabled) { Log.push_back(enabled ? "return on" : "return off"); }
-
-void RecordingView::ShowMessage(const std::string& text) { Log.push_back("battle message " + text); }
-
-void RecordingView::EnableOkButton() {}
-
-std::vector<std::string> RecordingView::Messages() const
-{
-    std::vector<std::string> texts;
-    for (const auto& line : Log)
+    std::vector<std::string> boxes;
+    for (const auto& line : Log) {
         if (line.rfind("message ", 0) == 0)
-            texts.push_back(line.substr(8));
-    return texts;
+            boxes.push_back(line.substr(8));
+        else if (line.rfind("skill ", 0) == 0 || line.rfind("ask ", 0) == 0 || line == "about" || line == "close")
+            boxes.push_back(line);
+    }
+    return boxes;
 }
 
-std::vector<std::string> RecordingView::Take()
+void GameTest::Load(const std::string& board, const std::string& runners, const Values& extra)
 {
-    std::vector<std::string> lines(Log.begin() + static_cast<std::ptrdiff_t>(taken_), Log.end());
-    taken_ = Log.size();
-    return lines;
+    std::istringstream words(board);
+    std::string w[8];
+    for (auto& word : w)
+        words >> word;
+    store.values = {{"IP", w[0].substr(0, 1)}, {"IN", w[0].substr(1)}};
+    const char* names[] = {"HRS", "MRS", "BA", "ST", "OU", "HR", "HH", "HP", "HC", "MR", "MH", "MP", "MC"};
+    for (int i = 0; i < 13; ++i)
+        store.values[names[i]] = i < 5 ? w[i + 1].substr(1) : w[6 + (i - 5) / 4].substr(1 + (i - 5) % 4, 1);
+    for (int base = 0; base < 3; ++base)
+        store.values["B" + std::to_string(base + 1)] = runners.substr(base, 1);
+    for (const auto& [name, text] : extra)
+        store.values[name] = text;
+    ASSERT_TRUE(game.StartUp());
+    view.Log.clear();
+    random.Seeds.clear();
+}
+
+void GameTest::Queue(const std::string& script)
+{
+    // A battle word's letters: the clicks, and the blows each one draws (coin, damage, turn-back).
+    const std::map<char, std::pair<const char*, std::vector<int>>> clicks{
+        {'M', {"fight", {0, 9, 7}}}, {'H', {"fight", {1, 9, 7}}}, {'T', {"attack", {1, 3, 0}}},
+        {'S', {"surrender", {}}}, {'R', {"return", {}}}, {'C', {"close", {}}}, {'E', {"escape", {}}}};
+    std::istringstream words(script);
+    for (std::string word; words >> word;) {
+        if (word.size() > 1 && std::string("pcd").find(word[0]) != std::string::npos && std::isdigit(word[1])) {
+            random.Values.push_back({std::stoi(word.substr(1)), word[0] == 'd' ? 4 : 100});
+        } else if (word == "yes" || word == "no") {
+            view.Answers.push_back(word == "yes" ? Answer::Yes : Answer::No);
+        } else if (std::isupper(static_cast<unsigned char>(word[0]))) {
+            view.BattleClicks.emplace_back();
+            for (const char c : word) {
+                const auto& [click, blow] = clicks.at(c);
+                // Six blows of 9 bring 50 hit points below zero.
+                for (int i = 0; i < (blow.empty() ? 0 : c == 'T' ? 1 : 6); ++i)
+                    random.Values.insert(random.Values.end(), {{blow[0], 2}, {blow[1], 10}, {blow[2], 20}});
+                view.BattleClicks.back().push_back(click);
+            }
+        } else {
+            std::vector<std::string> picks;
+            std::istringstream names(word);
+            for (std::string pick; std::getline(names, pick, '+');)
+                picks.push_back(pick);
+            if (word != "cancel")
+                picks.push_back("ok");
+            view.SkillClicks.push_back(picks);
+        }
+    }
+}
+
+void GameTest::Play(const std::string& script)
+{
+    Queue(script);
+    view.PitchEnabled ? game.OnPitch() : game.OnReadyToSwing();
+    ExpectAllTaken();
+}
+
+void GameTest::ExpectAllTaken()
+{
+    EXPECT_TRUE(random.Values.empty()) << random.Values.size() << " scripted draws were not taken";
+    EXPECT_TRUE(view.Answers.empty()) << "a queued answer was not asked for";
+    EXPECT_TRUE(view.SkillClicks.empty()) << "a queued Skill Upgrade dialog did not open";
+    EXPECT_TRUE(view.BattleClicks.empty()) << "a queued battle did not open";
+    random.Values.clear();
+    view.Answers.clear();
+    view.SkillClicks.clear();
+    view.BattleClicks.clear();
+}
+
+std::string GameTest::Runners() const
+{
+    return std::string{char('0' + game.RunnerOnFirst()), char('0' + game.RunnerOnSecond()),
+                       char('0' + game.RunnerOnThird())};
 }
 
 }  // namespace pennantry::test

@@ -23,6 +23,7 @@ void PressOk(QWidget* window) { Control<QPushButton>(*window, ids::Ok)->click();
 class Window : public test::UiTest {
 protected:
     QLabel* Label(int id) { return Control<QLabel>(window, id); }
+    QLabel* Shown(std::string Scoreboard::*field) { return Label(FieldOf(field).Label); }
     QPushButton* Button(int id) { return Control<QPushButton>(window, id); }
     bool Enabled(int id) { return Control(window, id)->isEnabled(); }
     // Two null pixmaps compare equal, so a missing bitmap must not pass for the right one.
@@ -40,8 +41,9 @@ protected:
         ASSERT_TRUE(window.StartUp());
         ASSERT_EQ(script.Boxes().size(), 1u);
         EXPECT_TRUE(script.Boxes()[0].ends_with("\nPLAY BALL!"));
-        EXPECT_EQ(Label(1008)->text(), QStringLiteral("2"));  // the Humans' pitch level, upgraded
-        EXPECT_EQ(Label(1018)->text() + Label(1019)->text(), QStringLiteral("1T"));
+        EXPECT_EQ(Label(FieldOf(&Scoreboard::HumanPitchLevel).Label)->text(), QStringLiteral("2"));  // upgraded
+        EXPECT_EQ(Label(FieldOf(&Scoreboard::Inning).Label)->text() + Label(FieldOf(&Scoreboard::InningHalf).Label)->text(),
+                  QStringLiteral("1T"));
         EXPECT_TRUE(Enabled(ids::PitchButton));
         EXPECT_FALSE(Enabled(ids::SwingButton));
     }
@@ -134,7 +136,8 @@ TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
     ModalScript script;
     script.Then(ModalScript::Is<AboutBox>, [&](QWidget* w) {
         EXPECT_FALSE(window.isVisible());
-        EXPECT_TRUE(Label(1004) == nullptr || Label(1004)->text().isEmpty());
+        const QLabel* humans = Label(FieldOf(&Scoreboard::HumansScore).Label);
+        EXPECT_TRUE(humans == nullptr || humans->text().isEmpty());
         PressOk(w);
     });
     ASSERT_TRUE(window.StartUp());
@@ -146,8 +149,9 @@ TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
 
     // What a screen reader says: the scoreboard with its captions, the pictures by what they show.
     const std::pair<QWidget*, const char*> names[] = {
-        {Label(1004), "Humans: 13"}, {Label(1005), "Monsters: 12"}, {Label(1022), "Outs: 1"},
-        {Label(1006), "Human Stats: Run Level: 5"}, {Label(1013), "Monster Stats: Catch Level: 7"},
+        {Shown(&Scoreboard::HumansScore), "Humans: 13"}, {Shown(&Scoreboard::MonstersScore), "Monsters: 12"},
+        {Shown(&Scoreboard::Outs), "Outs: 1"}, {Shown(&Scoreboard::HumanRunLevel), "Human Stats: Run Level: 5"},
+        {Shown(&Scoreboard::MonsterCatchLevel), "Monster Stats: Catch Level: 7"},
         {Label(ids::FirstBasePicture), "first base: runner"}, {Label(ids::SecondBasePicture), "second base: empty"},
         {Label(ids::BatterPicture), "home plate: batter"}, {Label(ids::BallPicture), "ball"},
         {ControlsInOrder(window)[32], "field"}, {Button(ids::SaveExitButton), "Save & Exit"},
@@ -198,7 +202,7 @@ TEST_F(Window, HoldingEnterPlaysThroughSidesGameOverAndANewGameWithoutQuittingOr
                             falseDefaults.push_back(button->text());
         }
         if (modal == &window) {
-            const QString inning = Label(1018)->text() + Label(1019)->text();
+            const QString inning = Shown(&Scoreboard::Inning)->text() + Shown(&Scoreboard::InningHalf)->text();
             QWidget* play = Enabled(ids::PitchButton) ? Button(ids::PitchButton) : Button(ids::SwingButton);
             if (window.focusWidget() != play)
                 misplaced.push_back(inning);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogTemplates.h"
+#include "Scoreboard.h"
 #include "TemplateBuilder.h"
 
 namespace pennantry {
@@ -86,10 +87,11 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateWholePictureAndTabStopA
         }
     }
 
-    // The widest texts the labels show later must fit too: two-digit scores, innings and levels.
-    for (const int id : {1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1018})
-        if (&dialogTemplate == &MainWindowTemplate())
-            Control<QLabel>(dialog, id)->setText(QStringLiteral("10"));
+    // The widest texts the labels show later must fit too: two-digit scores, innings and levels
+    // (the half is only ever "T" or "B").
+    for (const ScoreboardField& field : ScoreboardFields)
+        if (&dialogTemplate == &MainWindowTemplate() && field.Member != &Scoreboard::InningHalf)
+            Control<QLabel>(dialog, field.Label)->setText(QStringLiteral("10"));
     if (&dialogTemplate == &BattleTemplate())
         Control<QLabel>(dialog, ids::BattleMessage)->setText(QStringLiteral("ANNOUNCER: The monster lost 9 health points!"));
     QList<QRect> texts;

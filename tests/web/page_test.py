@@ -1,0 +1,181 @@
+"""The browser edition in headless Chromium, played with real mouse, touch and key events: the first
+start, pitches, a battle, Save & Exit, a reload that resumes, closing the tab, Escape, damaged values."""
+import argparse
+import json
+import os
+import sys
+import unittest
+
+from devtools import Browser
+
+ARGS = None
+TOP = ('(typeof Module === "undefined" ? "" : Module.page.top() ? String(Module.page.top().id)'
+       ' : document.getElementById("closing").hidden ? "" : "closed")')
+BOARD = '[...document.querySelectorAll("[data-template=\'102\'] output")].map((o) => o.textContent).join()'
+BASES = '[1001, 1002, 1003].map((id) => document.getElementById("c102-" + id).dataset.resource).join()'
+STORED = 'localStorage.getItem("Tessivar/Pennantry")'
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.b = Browser(ARGS.chromium)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.b.close()
+
+    def load(self, then_ok=False):
+        self.b.js('window.stale = true')
+        self.b.send('Page.navigate', url='file://' + os.path.abspath(ARGS.page))
+        self.b.until('!window.stale')
+        self.top_is('100')
+        if then_ok:
+            self.b.key('Enter')
+
+    def top_is(self, *states):
+        return self.b.until(f'{json.dumps(states)}.includes({TOP}) && {TOP}')
+
+    def enabled(self, control, dialog=102):
+        return self.b.js(f'!document.querySelector("#c{dialog}-{control}").disabled')
+
+    def box(self):
+        return self.b.js('document.querySelector(".message:not([inert])").innerText')
+
+    def play_until(self, done, limit=400):
+        """Answers whatever the page waits for until done(boxes seen) holds."""
+        seen = []
+        for _ in range(limit):
+            if done(seen):
+                return
+            top = self.top_is('message', '102', '134', '135')
+            if top == 'message':
+                seen.append(self.box())
+                self.b.key('Enter')
+            elif top == '135':
+                self.b.tap('#c135-1031')  # Attack!, by touch
+            elif top == '134':
+                self.b.click('#c134-1024 input')
+                self.b.click('#c134-1')
+            else:
+                self.b.key('p' if self.enabled(1016) else 'r')
+            self.b.until(f'{TOP} !== "{top}" || Module.page.pending || {TOP} === "message"')
+        self.fail(f'not reached in {limit} answers; last boxes {seen[-5:]}')
+
+    def shot(self, name):
+        os.makedirs(ARGS.screenshots, exist_ok=True)
+        self.b.screenshot(os.path.join(ARGS.screenshots, name))
+
+    def test_a_whole_visit(self):
+        b = self.b
+        self.load()
+        b.js('localStorage.clear()')
+        self.load()
+        b.until('performance.getEntriesByName("first-paint").length')
+        print('first paint to the About box taking input: %.0f ms' % b.js(
+            'performance.getEntriesByName("pennantry-ready")[0].startTime'
+            ' - performance.getEntriesByName("first-paint")[0].startTime'))
+        b.click('#c100-1035')  # the icon's box, then OK
+        self.top_is('message')
+        self.assertEqual(self.box().split('\n')[0], 'You have no chance to survive make your time!')
+        b.key('Enter')
+        self.top_is('100')
+        b.click('#c100-1')
+        self.top_is('134')
+        self.assertFalse(self.enabled(1, 134))
+        b.click('#c134-1027 input')
+        self.assertTrue(self.enabled(1, 134))
+        self.shot('web-skill-upgrade.png')
+        b.key('Enter')
+        self.top_is('message')
+        self.assertRegex(self.box(), r'^pennantry\n×\n+ANNOUNCER: .*\nPLAY BALL!')
+        self.assertFalse(b.js('document.querySelector("[data-template=\'102\']").checkVisibility({visibilityProperty: true})'))
+        self.shot('web-message.png')
+        b.key('Enter')
+        self.top_is('102')
+        self.assertTrue(b.js(BOARD).startswith('0,0,1,T,0,0,0,1,2,'), b.js(BOARD))
+        self.assertEqual((self.enabled(1016), self.enabled(1014)), (True, False))
+        self.shot('web-main-window.png')
+
+        def battled(seen):
+            if b.js(TOP) == '135' and b.js('document.querySelector("#c135-1029").textContent !== "50"'):
+                self.shot('web-battle.png')
+            return any(w in t for t in seen for w in ('wins the base', 'O-U-T')) and b.js(TOP) == '102'
+        self.play_until(battled)
+
+        # Save & Exit by its access key; the next visit resumes the same game, the ball hidden.
+        before = b.js(BOARD), b.js(BASES)
+        b.key('e')
+        self.top_is('closed')
+        self.assertEqual(len(json.loads(b.js(STORED))), 18)
+        self.load(then_ok=True)
+        self.top_is('102')
+        self.assertEqual((b.js(BOARD), b.js(BASES)), before)
+        self.assertFalse(b.js('document.querySelector("#c102-1023").checkVisibility()'))
+
+        # Closing the tab while the main window waits saves; while a box is open it keeps the last save.
+        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        after = b.js(BOARD)
+        self.load(then_ok=True)
+        self.top_is('102')
+        self.assertEqual(b.js(BOARD), after)
+        saved = b.js(STORED)
+        self.play_until(lambda seen: b.js(TOP) != '102', limit=50)
+        self.load(then_ok=True)
+        self.assertEqual(b.js(STORED), saved)
+
+        # Escape quits without saving, to a closing screen that starts again.
+        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        b.key('Escape')
+        self.top_is('closed')
+        self.assertEqual(b.js(STORED), saved)
+        b.key('Enter')
+        self.top_is('100')
+
+    def test_damaged_values_read_as_the_other_stores_read_them(self):
+        b = self.b
+        self.load()
+        b.js('localStorage.setItem("Tessivar/Pennantry", JSON.stringify({B1: "2", B3: "x", IN: 12, IP: "t",'
+             ' HC: {}, HRS: "' + '9' * 100 + '", MRS: "3"}))')
+        self.load(then_ok=True)
+        self.top_is('102')
+        self.assertEqual(b.js(BOARD), '0,3,12,t,0,0,0,1,1,1,1,1,1,1,1')
+        self.assertEqual((b.js(BASES), self.enabled(1014)), ('130,131,131', True))
+        b.key('Escape')  # leaves without a save, so the next value stays as set
+        self.top_is('closed')
+        b.js('localStorage.setItem("Tessivar/Pennantry", "{not json")')
+        self.load(then_ok=True)
+        self.top_is('134')
+
+    def test_fits_a_phone_in_landscape_with_names_for_every_picture_and_score(self):
+        b = self.b
+        b.send('Emulation.setDeviceMetricsOverride', width=740, height=360, deviceScaleFactor=2, mobile=True)
+        self.load(then_ok=True)
+        self.play_until(lambda seen: b.js(TOP) == '102', limit=10)
+        box = b.js('(({left, top, right, bottom}) => [left, top, right, bottom])'
+                   '(document.querySelector("[data-template=\'102\']").getBoundingClientRect())')
+        self.assertTrue(box[0] >= 0 and box[1] >= 0 and box[2] <= 740 and box[3] <= 360, box)
+        # Every text within its rectangle, and the 2x artwork on a dense screen.
+        self.assertEqual(b.js('[...document.querySelectorAll(".control")].filter((n) => n.scrollWidth > n.clientWidth + 1'
+                              ' || n.scrollHeight > n.clientHeight + 1).map((n) => n.id)'), [])
+        self.assertTrue(b.js('document.querySelector("#c102-1001").src === (ART[131].x2 || ART[131].x1)'))
+        self.shot('web-phone.png')
+        names = {n.get('name', {}).get('value') for n in b.send('Accessibility.getFullAXTree')['nodes']}
+        self.assertIn('First base: empty', names)
+        self.assertTrue(any(n and n.startswith('Score: Humans: ') for n in names), names)
+        # A save the browser refuses is reported, and the window stays.
+        b.js('Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); }')
+        b.key('e')
+        self.top_is('message')
+        self.assertIn("could not be saved.\nThe browser's storage for this page is full.", self.box())
+        b.key('Enter')
+        self.top_is('102')
+
+
+if __name__ == '__main__':
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--chromium', default='/usr/bin/chromium')
+    parser.add_argument('--page', required=True)
+    parser.add_argument('--screenshots', default='screenshots')
+    ARGS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0], '-v', *rest])

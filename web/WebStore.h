@@ -1,0 +1,19 @@
+// The saved game in the browser's local storage.
+#pragma once
+
+#include "SavedGameStore.h"
+
+namespace pennantry {
+
+// The eighteen values live under their own names in one JSON object, kept as one local-storage
+// item, so that every save and every erase is a single write: a tab closed at any moment leaves
+// the set whole. A value that is not text (or an item that does not parse) reads as missing.
+class WebStore final : public SavedGameStore {
+public:
+    bool Open() override;
+    std::optional<std::string> Read(std::string_view name) override;
+    std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) override;
+    void Erase(const std::vector<std::string>& names) override;
+};
+
+}  // namespace pennantry

@@ -1,0 +1,237 @@
+// The browser edition's main window: the window operations as calls on the page's script.
+#include "WebWindow.h"
+
+#include <cstdio>
+
+#include <emscripten.h>
+
+#include "DialogTemplates.h"
+
+namespace pennantry {
+namespace {
+
+// What the page answers a wait with besides a control's identifier: Escape, and the close box.
+constexpr int CancelCommand = 2;
+constexpr int CloseCommand = -2;
+// An OK box answers 1; the question answers as Answer does.
+constexpr int AnswerYes = static_cast<int>(Answer::Yes);
+
+// clang-format off
+EM_JS(void, PageTemplates, (const char* json), { Module.page.templates(JSON.parse(UTF8ToString(json))); });
+EM_JS(void, PageOpen, (int dialog), { Module.page.open(dialog); });
+EM_JS(void, PageClose, (int dialog), { Module.page.close(dialog); });
+EM_JS(void, PageSetText, (int dialog, int control, const char* text), { Module.page.setText(dialog, control, UTF8ToString(text)); });
+EM_JS(void, PageEnable, (int dialog, int control, int enabled), { Module.page.enable(dialog, control, enabled !== 0); });
+EM_JS(void, PageShow, (int dialog, int control, int shown), { Module.page.show(dialog, control, shown !== 0); });
+EM_JS(void, PagePicture, (int dialog, int control, int bitmap), { Module.page.picture(dialog, control, bitmap); });
+EM_JS(void, PageEnd, (), { Module.page.end(); });
+// The modal operations: each returns when the player has answered.
+EM_ASYNC_JS(int, PageWait, (int dialog), { return await Module.page.wait(dialog); });
+EM_ASYNC_JS(int, PageMessage, (const char* text, const char* caption, int question), {
+    return await Module.page.message(UTF8ToString(text), UTF8ToString(caption), question !== 0);
+});
+// clang-format on
+
+void Quote(std::string& out, std::string_view text)
+{
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+const char* KindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::PushButton: return "button";
+    case ControlKind::Label: return "label";
+    case ControlKind::GroupBox: return "group";
+    case ControlKind::Picture: return "picture";
+    case ControlKind::Icon: return "icon";
+    case ControlKind::RadioButton: return "radio";
+    }
+    return "label";
+}
+
+// The four templates as the page builds them: {"102": {caption, width, height, ..., controls}}.
+std::string TemplatesJson()
+{
+    static constexpr std::pair<unsigned, const char*> controlStyles[] = {
+        {Disabled, "disabled"}, {Hidden, "hidden"}, {MultiLine, "multiLine"}, {TabStop, "tabStop"},
+        {DefaultButton, "default"}, {Sunken, "sunken"}, {Notify, "notify"}};
+    std::string out = "{";
+    for (const DialogTemplate* dialog : {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()}) {
+        if (out.size() > 1)
+            out += ',';
+        out += '"' + std::to_string(dialog->Id) + "\":{\"caption\":";
+        Quote(out, dialog->Caption);
+        out += ",\"width\":" + std::to_string(dialog->Width) + ",\"height\":" + std::to_string(dialog->Height);
+        out += ",\"systemMenu\":" + std::string((dialog->Style & SystemMenu) ? "true" : "false");
+        out += ",\"controls\":[";
+        bool first = true;
+        for (const DialogControl& c : dialog->Controls) {
+            out += first ? "{" : ",{";
+            first = false;
+            out += "\"id\":" + std::to_string(c.Id) + ",\"kind\":\"" + KindName(c.Kind) + "\",\"text\":";
+            Quote(out, c.Text);
+            out += ",\"x\":" + std::to_string(c.X) + ",\"y\":" + std::to_string(c.Y) + ",\"width\":" + std::to_string(c.Width)
+                 + ",\"height\":" + std::to_string(c.Height) + ",\"resource\":" + std::to_string(c.Resource) + ",\"member\":";
+            Quote(out, c.Member);
+            for (const auto& [flag, name] : controlStyles)
+                if (c.Style & flag)
+                    out += std::string(",\"") + name + "\":true";
+            out += '}';
+        }
+        out += "]}";
+    }
+    return out + '}';
+}
+
+constexpr int MainWindow = 102;
+constexpr int About = 100;
+constexpr int SkillUpgrade = 134;
+constexpr int Battle = 135;
+
+}  // namespace
+
+WebWindow::WebWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
+    : game_(*this, random, clock, store, play)
+{
+    PageTemplates(TemplatesJson().c_str());
+}
+
+void WebWindow::Run()
+{
+    // The main window stays hidden until its game is loaded or begun.
+    if (game_.StartUp() && !closed_) {
+        PageOpen(MainWindow);
+        while (!closed_) {
+            waitingForPress_ = true;
+            const int pressed = PageWait(MainWindow);
+            waitingForPress_ = false;
+            switch (pressed) {
+            case ids::PitchButton: game_.OnPitch(); break;
+            case ids::SwingButton: game_.OnReadyToSwing(); break;
+            case ids::SaveExitButton: game_.OnSaveAndExit(); break;
+            case ids::AboutButton: game_.OnHelpAbout(); break;
+            case CloseCommand: game_.OnClose(); break;
+            case CancelCommand: game_.OnCancel(); break;
+            default: break;
+            }
+        }
+    }
+    PageEnd();
+}
+
+void WebWindow::OnPageHide()
+{
+    if (waitingForPress_ && !closed_) {
+        waitingForPress_ = false;
+        leaving_ = true;
+        game_.OnClose();
+    }
+}
+
+void WebWindow::RefreshLabels(const Scoreboard& board)
+{
+    for (const ScoreboardField& field : ScoreboardFields)
+        PageSetText(MainWindow, field.Label, (board.*field.Member).c_str());
+}
+
+void WebWindow::EnablePlayButton(PlayButton button, bool enabled)
+{
+    PageEnable(MainWindow, button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton, enabled);
+}
+
+void WebWindow::ShowBall(bool shown) { PageShow(MainWindow, ids::BallPicture, shown); }
+
+void WebWindow::SetBasePicture(int base, bool occupied)
+{
+    static constexpr int pictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
+    if (base >= 1 && base <= 3)
+        PagePicture(MainWindow, pictures[base - 1], occupied ? BitmapOccupiedBase : BitmapEmptyBase);
+}
+
+void WebWindow::ShowMessage(const std::string& text, const std::string& caption)
+{
+    // Leaving, a save that failed can only keep the last save: the page is gone before any box.
+    if (!leaving_)
+        PageMessage(text.c_str(), caption.c_str(), 0);
+}
+
+Answer WebWindow::AskYesNo(const std::string& text)
+{
+    return PageMessage(text.c_str(), "", 1) == AnswerYes ? Answer::Yes : Answer::No;
+}
+
+void WebWindow::RunAboutDialog()
+{
+    PageOpen(About);
+    // OK, Escape and the close box all end it; a click on the icon shows its box first.
+    while (PageWait(About) == ids::AboutIcon)
+        PageMessage(std::string(AboutIconText).c_str(), std::string(AboutIconCaption).c_str(), 0);
+    PageClose(About);
+}
+
+void WebWindow::RunSkillDialog(SkillUpgradeRules& rules)
+{
+    PageOpen(SkillUpgrade);
+    while (!rules.Ended()) {
+        switch (const int pressed = PageWait(SkillUpgrade)) {
+        case ids::RunLevel: rules.OnRunLevel(*this); break;
+        case ids::HitLevel: rules.OnHitLevel(*this); break;
+        case ids::PitchLevel: rules.OnPitchLevel(*this); break;
+        case ids::CatchLevel: rules.OnCatchLevel(*this); break;
+        case ids::Ok: rules.OnOK(); break;
+        default:
+            if (pressed == CancelCommand || pressed == CloseCommand)
+                rules.OnCancel();
+            break;
+        }
+    }
+    PageClose(SkillUpgrade);
+}
+
+void WebWindow::RunBattleDialog(BattleRules& rules)
+{
+    PageOpen(Battle);
+    rules.OnInitDialog(*this);
+    while (!rules.Ended()) {
+        switch (PageWait(Battle)) {
+        case ids::Attack: rules.OnAttack(*this); break;
+        case ids::SurrenderBase: rules.OnSurrenderBase(*this); break;
+        case ids::ReturnToBase: rules.OnReturnToBase(*this); break;
+        case CancelCommand: rules.OnCancel(*this); break;
+        case CloseCommand: rules.OnClose(*this); break;
+        default: break;
+        }
+    }
+    PageClose(Battle);
+}
+
+void WebWindow::CloseWindow() { closed_ = true; }
+
+void WebWindow::RefreshBattle(const BattleLabels& labels)
+{
+    PageSetText(Battle, ids::MonsterHp, labels.MonsterHp.c_str());
+    PageSetText(Battle, ids::HumanHp, labels.HumanHp.c_str());
+    PageSetText(Battle, ids::BattleMessage, labels.BattleMessage.c_str());
+}
+
+void WebWindow::EnableReturnToBase(bool enabled) { PageEnable(Battle, ids::ReturnToBase, enabled); }
+
+void WebWindow::ShowMessage(const std::string& text) { PageMessage(text.c_str(), "", 0); }
+
+void WebWindow::EnableOkButton() { PageEnable(SkillUpgrade, ids::Ok, true); }
+
+}  // namespace pennantry

@@ -1,0 +1,163 @@
+// The main window of the Windows edition: the field, the scoreboard and the four buttons.
+#include "GameWindow.h"
+
+#include "AboutBox.h"
+#include "BattleDialog.h"
+#include "SkillUpgradeDialog.h"
+
+namespace pennantry {
+
+namespace {
+
+HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+HICON LoadProgramIcon(int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IconProgram), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+}
+
+HBITMAP LoadPicture(int number) { return LoadBitmapA(Instance(), MAKEINTRESOURCEA(number)); }
+
+}  // namespace
+
+GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
+    : Dialog(MainWindowTemplate()),
+      game_(*this, random, clock, store, play),
+      icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
+      smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)),
+      occupiedBase_(LoadPicture(BitmapOccupiedBase)),
+      emptyBase_(LoadPicture(BitmapEmptyBase))
+{
+}
+
+GameWindow::~GameWindow()
+{
+    DeleteObject(occupiedBase_);
+    DeleteObject(emptyBase_);
+    DestroyIcon(icon_);
+    DestroyIcon(smallIcon_);
+}
+
+void GameWindow::OnInitDialog()
+{
+    // The labels stay blank until the game is loaded or begun, which refreshes them.
+    for (const ScoreboardField& field : ScoreboardFields)
+        SetText(field.Label, "");
+    if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
+        char text[64] = {};
+        if (LoadStringA(Instance(), 101, text, sizeof text) > 0) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(menu, MF_STRING, AboutCommand, text);
+        }
+    }
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    game_.StartUp();
+}
+
+INT_PTR GameWindow::OnMessage(UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog();
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(ClickedId(wParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        return game_.OnSysCommand(static_cast<unsigned>(wParam));
+    case WM_CLOSE:
+        // Saves, then ends the window; the platform's own close would only cancel.
+        game_.OnClose();
+        return TRUE;
+    case WM_PAINT:
+        return OnPaint();
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(icon_);
+    default:
+        return FALSE;
+    }
+}
+
+void GameWindow::OnCommand(int id)
+{
+    switch (id) {
+    case ids::PitchButton: game_.OnPitch(); break;
+    case ids::SwingButton: game_.OnReadyToSwing(); break;
+    case ids::SaveExitButton: game_.OnSaveAndExit(); break;
+    case ids::AboutButton: game_.OnHelpAbout(); break;
+    // Escape leaves without saving. Enter with no default button clicks the focused button,
+    // which the dialog manager reports as that button, so IDOK has nothing to do.
+    case IDCANCEL: game_.OnCancel(); break;
+    default: break;
+    }
+}
+
+bool GameWindow::OnPaint()
+{
+    if (!IsIconic(Handle()))
+        return false;
+    PAINTSTRUCT paint;
+    HDC context = BeginPaint(Handle(), &paint);
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(context), 0);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(context, x, y, icon_);
+    EndPaint(Handle(), &paint);
+    return true;
+}
+
+void GameWindow::RefreshLabels(const Scoreboard& board)
+{
+    for (const ScoreboardField& field : ScoreboardFields)
+        SetText(field.Label, board.*field.Member);
+}
+
+void GameWindow::EnablePlayButton(PlayButton button, bool enabled)
+{
+    EnableWindow(Item(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton), enabled);
+}
+
+void GameWindow::ShowBall(bool shown) { ShowWindow(Item(ids::BallPicture), shown ? SW_SHOW : SW_HIDE); }
+
+void GameWindow::SetBasePicture(int base, bool occupied)
+{
+    static constexpr int pictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
+    if (base < 1 || base > 3)
+        return;
+    SendDlgItemMessageA(Handle(), pictures[base - 1], STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(occupied ? occupiedBase_ : emptyBase_));
+}
+
+void GameWindow::ShowMessage(const std::string& text, const std::string& caption) { Box(text, caption, MB_OK); }
+
+Answer GameWindow::AskYesNo(const std::string& text)
+{
+    return Box(text, "", MB_YESNO) == IDYES ? Answer::Yes : Answer::No;
+}
+
+void GameWindow::RunAboutDialog()
+{
+    AboutBox box;
+    box.Run(Handle());
+}
+
+void GameWindow::RunSkillDialog(SkillUpgradeRules& rules)
+{
+    SkillUpgradeDialog dialog(rules);
+    dialog.Run(Handle());
+}
+
+void GameWindow::RunBattleDialog(BattleRules& rules)
+{
+    BattleDialog dialog(rules);
+    dialog.Run(Handle());
+}
+
+// Ends the window's modal run once the handler that asked for it returns.
+void GameWindow::CloseWindow() { EndDialog(Handle(), IDOK); }
+
+}  // namespace pennantry

@@ -1,0 +1,43 @@
+// The main window of the Windows edition: the field, the scoreboard and the four buttons.
+#pragma once
+
+#include "Dialog.h"
+#include "Game.h"
+#include "WindowOps.h"
+
+namespace pennantry {
+
+// A modal dialog that lives as long as the program. It owns its Game and shows it through the
+// window operations; everything else the game needs is handed in and must outlive the window.
+class GameWindow final : public Dialog, public WindowOps {
+public:
+    GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play);
+    ~GameWindow() override;
+
+    void RefreshLabels(const Scoreboard& board) override;
+    void EnablePlayButton(PlayButton button, bool enabled) override;
+    void ShowBall(bool shown) override;
+    void SetBasePicture(int base, bool occupied) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    Answer AskYesNo(const std::string& text) override;
+    void RunAboutDialog() override;
+    void RunSkillDialog(SkillUpgradeRules& rules) override;
+    void RunBattleDialog(BattleRules& rules) override;
+    void CloseWindow() override;
+
+private:
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnInitDialog();
+    void OnCommand(int id);
+    // While minimised the window shows only its icon, centred.
+    bool OnPaint();
+
+    Game game_;
+    HICON icon_;
+    HICON smallIcon_;
+    // The two base pictures, loaded once and shared by the three bases.
+    HBITMAP occupiedBase_;
+    HBITMAP emptyBase_;
+};
+
+}  // namespace pennantry
