@@ -3,9 +3,9 @@
 
 # What building and playing the game needs.
 RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-                fonts-dejavu-core fonts-dejavu-extra
+                libxcb1-dev fonts-dejavu-core fonts-dejavu-extra
 # What the test suites (and the start-up benchmark) need besides.
-TEST_PACKAGES := googletest libgtest-dev xvfb xauth appstream desktop-file-utils tmux libxcb1-dev
+TEST_PACKAGES := googletest libgtest-dev xvfb xauth openbox appstream desktop-file-utils tmux
 
 # The browser edition's compiler, and the browser and fonts its page is tested in.
 WEB_PACKAGES := cmake ninja-build emscripten nodejs python3 chromium fonts-dejavu-core fonts-dejavu-extra

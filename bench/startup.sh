@@ -72,21 +72,24 @@ measure "About Pennantry" "$PENNANTRY" >/dev/null || {
 for i in $(seq "$runs"); do
     measure "Bare Dialog" "$bare" >>"$scratch/bare.txt"
     measure "About Pennantry" "$PENNANTRY" >>"$scratch/game.txt"
-    echo "  run $i: bare $(tail -n1 "$scratch/bare.txt" | awk '{ print $1 " ms" }'), game $(tail -n1 "$scratch/game.txt" | awk '{ print $1 " ms" }')"
+    echo "  run $i: bare $(tail -n1 "$scratch/bare.txt" | awk '{ print $1 " ms, CPU " $3 " ms" }'), game $(tail -n1 "$scratch/game.txt" | awk '{ print $1 " ms, CPU " $3 " ms" }')"
 done
 
 bare_ms=$(cut -d' ' -f1 "$scratch/bare.txt" | median)
 game_ms=$(cut -d' ' -f1 "$scratch/game.txt" | median)
 bare_kib=$(cut -d' ' -f2 "$scratch/bare.txt" | median)
 game_kib=$(cut -d' ' -f2 "$scratch/game.txt" | median)
+bare_cpu=$(cut -d' ' -f3 "$scratch/bare.txt" | median)
+game_cpu=$(cut -d' ' -f3 "$scratch/game.txt" | median)
 
-awk -v runs="$runs" -v bms="$bare_ms" -v gms="$game_ms" -v bk="$bare_kib" -v gk="$game_kib" 'BEGIN {
+awk -v runs="$runs" -v bms="$bare_ms" -v gms="$game_ms" -v bk="$bare_kib" -v gk="$game_kib" -v bc="$bare_cpu" -v gc="$game_cpu" 'BEGIN {
     ratio = 100 * gms / bms
     extra = (gk - bk) / 1024
     printf "\n%-22s %12s %12s\n", "medians of " runs " runs", "bare dialog", "game"
-    printf "%-22s %12.0f %12.0f   game at %.0f%% of bare (target 120%%)\n", "to first window (ms)", bms, gms, ratio
+    printf "%-22s %12.0f %12.0f   game at %.0f%% of bare (target 110%%)\n", "to first window (ms)", bms, gms, ratio
+    printf "%-22s %12.0f %12.0f   game at %.0f%% of bare\n", "CPU until then (ms)", bc, gc, 100 * gc / bc
     printf "%-22s %12.1f %12.1f   game %+.1f MiB (target +10 MiB)\n", "peak memory (MiB)", bk / 1024, gk / 1024, extra
-    met = (ratio <= 120 && extra <= 10)
+    met = (ratio <= 110 && extra <= 10)
     printf "%s\n", met ? "Both targets met." : "Target missed."
     exit !met
 }'

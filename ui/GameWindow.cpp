@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <string_view>
+
 #include "AboutBox.h"
 #include "BattleDialog.h"
 #include "DialogTemplates.h"
@@ -13,15 +16,48 @@
 #include "TemplateBuilder.h"
 
 namespace pennantry {
+namespace {
+
+constexpr int BasePictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
+
+// The caption a screen reader says before a scoreboard label's value ("Humans:"), after its
+// group's title where another group has the same caption ("Human Stats: Run Level:").
+QString CaptionOf(const ScoreboardField& field)
+{
+    const bool shared = std::any_of(ScoreboardFields.begin(), ScoreboardFields.end(), [&](const ScoreboardField& other) {
+        return std::string_view(other.Caption) == field.Caption && std::string_view(other.Group) != field.Group;
+    });
+    return shared ? QString::fromUtf8(field.Group) + QLatin1Char(' ') + QString::fromUtf8(field.Caption)
+                  : QString::fromUtf8(field.Caption);
+}
+
+}  // namespace
 
 GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
     : QDialog(nullptr), game_(*this, random, clock, store, play)
 {
+}
+
+void GameWindow::Build()
+{
+    if (built_)
+        return;
+    built_ = true;
     BuildTemplate(*this, MainWindowTemplate());
     // The fields are empty until the game is loaded or begun, and the labels are their view.
     for (const ScoreboardField& field : ScoreboardFields)
         Label(field.Label)->clear();
-    setWindowIcon(ProgramIcon());
+    // Enter plays on, but never saves and quits: Save & Exit takes a click, Space or Alt+E.
+    static_cast<PushButton*>(Button(ids::SaveExitButton))->TakesEnter = false;
+    // What a screen reader says for each picture; the bases say theirs as they change.
+    const QList<QWidget*> controls = ControlsInOrder(*this);
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        if (MainWindowTemplate().Controls[static_cast<std::size_t>(i)].Resource == BitmapField)
+            controls[i]->setAccessibleName(QStringLiteral("field"));
+    Label(ids::BatterPicture)->setAccessibleName(QStringLiteral("home plate: batter"));
+    Label(ids::BallPicture)->setAccessibleName(QStringLiteral("ball"));
+    for (int base = 1; base <= 3; ++base)
+        NameBase(base, false);
 
     connect(Button(ids::PitchButton), &QPushButton::clicked, this, [this] { game_.OnPitch(); });
     connect(Button(ids::SwingButton), &QPushButton::clicked, this, [this] { game_.OnReadyToSwing(); });
@@ -38,6 +74,7 @@ bool GameWindow::StartUp()
 
 void GameWindow::Run()
 {
+    Build();
     FocusFirstControl(*this);
     exec();
 }
@@ -48,28 +85,54 @@ QPushButton* GameWindow::Button(int id) const { return Control<QPushButton>(*thi
 
 void GameWindow::RefreshLabels(const Scoreboard& board)
 {
-    for (const ScoreboardField& field : ScoreboardFields)
-        Label(field.Label)->setText(QString::fromStdString(board.*field.Member));
+    Build();
+    for (const ScoreboardField& field : ScoreboardFields) {
+        const QString value = QString::fromStdString(board.*field.Member);
+        Label(field.Label)->setText(value);
+        Label(field.Label)->setAccessibleName(CaptionOf(field) + QLatin1Char(' ') + value);
+    }
 }
 
 void GameWindow::EnablePlayButton(PlayButton button, bool enabled)
 {
-    Button(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton)->setEnabled(enabled);
+    Build();
+    QPushButton* changed = Button(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton);
+    QPushButton* other = Button(button == PlayButton::Pitch ? ids::SwingButton : ids::PitchButton);
+    // Qt would hand the focus of a disabled button to the next in the tab order, Save & Exit.
+    if (!enabled && focusWidget() == changed)
+        playFocusLost_ = true;
+    changed->setEnabled(enabled);
+    QPushButton* next = enabled ? changed : other;
+    if (playFocusLost_ && next->isEnabled()) {
+        next->setFocus(Qt::OtherFocusReason);
+        playFocusLost_ = false;
+    }
 }
 
-void GameWindow::ShowBall(bool shown) { Label(ids::BallPicture)->setVisible(shown); }
+void GameWindow::ShowBall(bool shown)
+{
+    Build();
+    Label(ids::BallPicture)->setVisible(shown);
+}
 
 void GameWindow::SetBasePicture(int base, bool occupied)
 {
-    static constexpr int pictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
     if (base < 1 || base > 3)
         return;
-    const QPixmap pixmap = Bitmap(occupied ? BitmapOccupiedBase : BitmapEmptyBase);
-    QLabel* picture = Label(pictures[base - 1]);
+    Build();
+    const QPixmap pixmap = Bitmap(occupied ? BitmapOccupiedBase : BitmapEmptyBase, devicePixelRatioF());
+    QLabel* picture = Label(BasePictures[base - 1]);
     if (pixmap.isNull())
         picture->clear();
     else
         picture->setPixmap(pixmap);
+    NameBase(base, occupied);
+}
+
+void GameWindow::NameBase(int base, bool occupied)
+{
+    static const char* const names[] = {"first base", "second base", "third base"};
+    Label(BasePictures[base - 1])->setAccessibleName(QLatin1String(names[base - 1]) + QLatin1String(occupied ? ": runner" : ": empty"));
 }
 
 void GameWindow::ShowMessage(const std::string& text, const std::string& caption)

@@ -46,11 +46,19 @@ protected:
     void reject() override;
 
 private:
+    // Makes the window's controls on their first use: start-up needs none of them before the
+    // About box is on screen, and building them first would keep the player waiting for it.
+    void Build();
     QLabel* Label(int id) const;
     QPushButton* Button(int id) const;
+    // What a screen reader says for a base picture: the base, and whether a runner is on it.
+    void NameBase(int base, bool occupied);
 
     Game game_;
+    bool built_ = false;
     bool closed_ = false;
+    // A play button lost the focus by being disabled; the other one takes it once enabled.
+    bool playFocusLost_ = false;
 };
 
 }  // namespace pennantry

@@ -1,8 +1,10 @@
 // The two kinds of message box the game shows: OK only, and the Yes/No question.
 #include "MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -27,25 +29,30 @@ protected:
     }
 };
 
-QString CaptionOrAppName(const QString& caption)
+// A box as the game's platform draws it: no icon, in the box or on its buttons (a desktop style
+// may put one on OK, Yes and No). An empty caption means the application's name.
+void Prepare(QMessageBox& box, const QString& caption)
 {
-    return caption.isEmpty() ? QCoreApplication::applicationName() : caption;
+    box.setWindowTitle(caption.isEmpty() ? QCoreApplication::applicationName() : caption);
+    // The game's texts are plain: a "<" in one must never turn it into markup.
+    box.setTextFormat(Qt::PlainText);
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
 }
 
 }  // namespace
 
 void ShowOkBox(QWidget* owner, const QString& text, const QString& caption)
 {
-    QMessageBox box(QMessageBox::NoIcon, CaptionOrAppName(caption), text, QMessageBox::Ok, owner);
-    // The game's texts are plain: a "<" in one must never turn it into markup.
-    box.setTextFormat(Qt::PlainText);
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, owner);
+    Prepare(box, caption);
     box.exec();
 }
 
 bool AskYesNoBox(QWidget* owner, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, CaptionOrAppName(QString()), text, QMessageBox::Yes | QMessageBox::No, owner);
-    box.setTextFormat(Qt::PlainText);
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Yes | QMessageBox::No, owner);
+    Prepare(box, QString());
     AnswerRequired filter;
     box.installEventFilter(&filter);
     box.exec();

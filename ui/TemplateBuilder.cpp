@@ -6,15 +6,19 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -52,16 +56,28 @@ constexpr std::array<LaterText, 1 + ScoreboardFields.size()> LaterTexts = [] {
 // The room a text needs when drawn with these flags within width, as the widgets will draw it.
 QSize Needed(const QFontMetrics& metrics, int width, int flags, const QString& text)
 {
+    // Most texts are one line with room to spare, and measuring a line is far cheaper at start-up
+    // than laying the text out; a pixel is kept in hand for the layout's rounding.
+    const QString shown = (flags & Qt::TextShowMnemonic) ? DisplayText(text) : text;
+    const int advance = metrics.horizontalAdvance(shown);
+    if (!text.contains(QLatin1Char('\n')) && advance + 1 < width)
+        return QSize(advance + 1, metrics.height());
     return metrics.boundingRect(QRect(0, 0, width, 1000), flags, text).size();
 }
 
-// A PNG of the resources; a null pixmap when it is missing. Naming the format spares the start-up
-// the loading of every image plugin that guessing it would cost.
-QPixmap ReadPng(const QString& path)
+// A PNG of the resources by its name without ".png": NAME@2x.png, marked as drawn for a device
+// pixel ratio of 2, on a screen scaled above 1, else NAME.png; a null pixmap when it is missing.
+// Naming the format spares the start-up the loading of every image plugin that guessing it would cost.
+QPixmap ReadPng(const QString& name, qreal devicePixelRatio)
 {
-    QImageReader reader(path, "png");
+    const bool doubled = devicePixelRatio > 1.0;
+    QImageReader reader(name + (doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png")), "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    QImage image = reader.read();
+    if (image.isNull() && doubled)
+        return ReadPng(name, 1.0);
+    image.setDevicePixelRatio(doubled ? 2.0 : 1.0);
+    return QPixmap::fromImage(image);
 }
 
 bool Within(const QSize& needed, const QRect& room) { return needed.width() <= room.width() && needed.height() <= room.height(); }
@@ -97,43 +113,60 @@ bool TextFits(ControlKind kind, unsigned style, const QString& text, const QRect
     return true;
 }
 
-bool AllTextsFit(const QFont& font, const DialogFont& units)
+// One text and the rectangle its control gives it.
+struct PlacedText {
+    ControlKind Kind;
+    unsigned Style;
+    QString Text;
+    QRect Rect;
+};
+
+// Every text of the four templates, and the longer ones the labels show later, placed in pixels.
+std::vector<PlacedText> AllTexts(const DialogFont& units)
 {
-    for (const DialogTemplate* dialog :
-         {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()}) {
-        for (const DialogControl& control : dialog->Controls) {
-            const QRect rect = ToPixels(control.X, control.Y, control.Width, control.Height, units);
-            if (!TextFits(control.Kind, control.Style, ToQString(control.Text), rect, font))
-                return false;
-        }
-    }
-    for (const LaterText& later : LaterTexts) {
-        const DialogTemplate& dialog = later.Template == 135 ? BattleTemplate() : MainWindowTemplate();
-        const DialogControl* control = FindControl(dialog, later.Control);
-        if (control == nullptr)
-            continue;
-        const QRect rect = ToPixels(control->X, control->Y, control->Width, control->Height, units);
-        if (!TextFits(control->Kind, control->Style, ToQString(later.Text), rect, font))
-            return false;
-    }
-    return true;
+    std::vector<PlacedText> texts;
+    const auto place = [&](const DialogControl& control, std::string_view text) {
+        texts.push_back({control.Kind, control.Style, ToQString(text),
+                         ToPixels(control.X, control.Y, control.Width, control.Height, units)});
+    };
+    for (const DialogTemplate* dialog : {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()})
+        for (const DialogControl& control : dialog->Controls)
+            place(control, control.Text);
+    for (const LaterText& later : LaterTexts)
+        if (const DialogControl* control = FindControl(later.Template == 135 ? BattleTemplate() : MainWindowTemplate(), later.Control))
+            place(*control, later.Text);
+    return texts;
 }
 
+// The texts that do not fit their rectangles in this font.
+std::vector<PlacedText> TextsCutOff(const std::vector<PlacedText>& texts, const QFont& font)
+{
+    std::vector<PlacedText> cut;
+    for (const PlacedText& text : texts)
+        if (!TextFits(text.Kind, text.Style, text.Text, text.Rect, font))
+            cut.push_back(text);
+    return cut;
+}
+
+// Whether the font database holds a family. Asking for its styles reads that family alone, far
+// cheaper at start-up than listing every family of the system.
+bool HasFamily(const QString& family) { return !QFontDatabase::styles(family).isEmpty(); }
+
 // Without "MS Sans Serif": DejaVu Sans Condensed, whose proportions are nearest it, else the
-// platform's sans serif, at the pixel size whose base units come nearest 6 x 13.
+// platform's sans serif, at the pixel size whose base units come nearest 6 x 13. Each size
+// measured costs start-up time, so the search walks from 11 pixels towards the target height.
 QFont ReferenceFont()
 {
-    const QStringList families = QFontDatabase::families();
     const QString templateFace = ToQString(MainWindowTemplate().FontFace);
-    if (families.contains(templateFace))
+    if (HasFamily(templateFace))
         return QFont(templateFace, MainWindowTemplate().FontPoints);
 
-    const QString family = families.contains(QStringLiteral("DejaVu Sans Condensed"))
+    const QString family = HasFamily(QStringLiteral("DejaVu Sans Condensed"))
                              ? QStringLiteral("DejaVu Sans Condensed")
                              : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont best(family);
     int bestDistance = -1;
-    for (int pixels = 8; pixels <= 20; ++pixels) {
+    for (int pixels = 11, direction = 0; pixels >= 6 && pixels <= 30; pixels += direction) {
         QFont candidate(family);
         candidate.setPixelSize(pixels);
         int width = 0;
@@ -145,6 +178,10 @@ QFont ReferenceFont()
             best = candidate;
             bestDistance = distance;
         }
+        const int towards = height < TargetBaseHeight ? 1 : -1;
+        if (height == TargetBaseHeight || (direction != 0 && towards != direction))
+            break;
+        direction = towards;
     }
     return best;
 }
@@ -154,15 +191,28 @@ DialogFont ChooseFont()
     DialogFont chosen;
     chosen.Font = ReferenceFont();
     MeasureBaseUnits(chosen.Font, chosen.BaseWidth, chosen.BaseHeight);
+    // Setting letters closer never makes a text that fits wider, so only those cut off are tried.
+    const std::vector<PlacedText> cut = TextsCutOff(AllTexts(chosen), chosen.Font);
+    if (cut.empty())
+        return chosen;
 
-    // Step the text down until every text fits; the rectangles keep the reference's units.
-    const bool byPixels = chosen.Font.pixelSize() > 0;
-    for (int step = 0; step < 6 && !AllTextsFit(chosen.Font, chosen); ++step) {
-        if (byPixels)
-            chosen.Font.setPixelSize(chosen.Font.pixelSize() - 1);
+    // Set the letters closer, never make them smaller, until every text fits: the least tightening
+    // that does, in tenths of a pixel. A spacing needs no font of its own, so trying one is cheap.
+    const auto fits = [&](int tenths) {
+        QFont tighter = chosen.Font;
+        tighter.setLetterSpacing(QFont::AbsoluteSpacing, -tenths / 10.0);
+        return TextsCutOff(cut, tighter).empty();
+    };
+    int low = 1;
+    int high = 15;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (fits(middle))
+            high = middle;
         else
-            chosen.Font.setPointSizeF(chosen.Font.pointSizeF() - 0.5);
+            low = middle + 1;
     }
+    chosen.Font.setLetterSpacing(QFont::AbsoluteSpacing, -low / 10.0);
     return chosen;
 }
 
@@ -182,22 +232,53 @@ Qt::WindowFlags WindowFlagsFor(unsigned style)
     return flags;
 }
 
+QWidget* MakeButton(QDialog& dialog, const DialogControl& control, const QString& text, const QRect& rect)
+{
+    auto* button = new PushButton(&dialog);
+    const QFontMetrics metrics(dialog.font());
+    const int frame = dialog.style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+                    + dialog.style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator);
+    button->setText((control.Style & MultiLine) ? WrapText(text, metrics, rect.width() - 2 * frame) : text);
+    // Only the template's default button is ever the dialog's default.
+    button->setAutoDefault((control.Style & DefaultButton) != 0);
+    button->setDefault((control.Style & DefaultButton) != 0);
+    return button;
+}
+
+QWidget* MakePicture(QDialog& dialog, const DialogControl& control, const QRect& rect)
+{
+    auto* picture = new PictureLabel(&dialog);
+    const qreal ratio = dialog.devicePixelRatioF();
+    const QPixmap pixmap = control.Kind == ControlKind::Icon ? ProgramIcon().pixmap(QSize(32, 32), ratio)
+                                                             : Bitmap(control.Resource, ratio);
+    if (control.Style & Sunken) {
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(1);
+    }
+    if (control.Style & Notify)
+        picture->setFocusPolicy(Qt::TabFocus);
+    if (control.Kind == ControlKind::Icon)
+        picture->setAccessibleName(QStringLiteral("Pennantry icon"));
+    if (!pixmap.isNull()) {
+        picture->setPixmap(pixmap);
+        // A picture takes the size of its bitmap, not of its rectangle.
+        const int frame = 2 * picture->frameWidth();
+        picture->setGeometry(QRect(rect.topLeft(), pixmap.deviceIndependentSize().toSize() + QSize(frame, frame)));
+    } else {
+        picture->setGeometry(rect);
+    }
+    return picture;
+}
+
 QWidget* MakeControl(QDialog& dialog, const DialogControl& control, const DialogFont& font)
 {
     const QString text = ToQString(control.Text);
     const QRect rect = ToPixels(control.X, control.Y, control.Width, control.Height, font);
     QWidget* widget = nullptr;
     switch (control.Kind) {
-    case ControlKind::PushButton: {
-        auto* button = new QPushButton(&dialog);
-        const QFontMetrics metrics(font.Font);
-        const int frame = dialog.style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
-                        + dialog.style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator);
-        button->setText((control.Style & MultiLine) ? WrapText(text, metrics, rect.width() - 2 * frame) : text);
-        button->setDefault((control.Style & DefaultButton) != 0);
-        widget = button;
+    case ControlKind::PushButton:
+        widget = MakeButton(dialog, control, text, rect);
         break;
-    }
     case ControlKind::Label: {
         auto* label = new QLabel(&dialog);
         label->setTextFormat(Qt::PlainText);
@@ -209,33 +290,16 @@ QWidget* MakeControl(QDialog& dialog, const DialogControl& control, const Dialog
         break;
     }
     case ControlKind::GroupBox:
-        widget = new QGroupBox(text, &dialog);
+        widget = new GroupFrame(text, &dialog);
         break;
     case ControlKind::Picture:
-    case ControlKind::Icon: {
-        auto* picture = new PictureLabel(&dialog);
-        QPixmap pixmap = control.Kind == ControlKind::Icon ? ProgramIcon().pixmap(32, 32) : Bitmap(control.Resource);
-        if (control.Style & Sunken) {
-            picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            picture->setLineWidth(1);
-        }
-        if (!pixmap.isNull()) {
-            picture->setPixmap(pixmap);
-            // A picture takes the size of its bitmap, not of its rectangle.
-            const int frame = 2 * picture->frameWidth();
-            picture->setGeometry(QRect(rect.topLeft(), pixmap.deviceIndependentSize().toSize() + QSize(frame, frame)));
-        } else {
-            picture->setGeometry(rect);
-        }
-        widget = picture;
+    case ControlKind::Icon:
+        widget = MakePicture(dialog, control, rect);
         break;
-    }
-    case ControlKind::RadioButton: {
-        auto* radio = new WrappingRadioButton(text, &dialog);
-        radio->setAutoExclusive(true);
-        widget = radio;
+    case ControlKind::RadioButton:
+        widget = new WrappingRadioButton(text, &dialog);
+        static_cast<QRadioButton*>(widget)->setAutoExclusive(true);
         break;
-    }
     }
     if (control.Kind != ControlKind::Picture && control.Kind != ControlKind::Icon)
         widget->setGeometry(rect);
@@ -246,6 +310,55 @@ QWidget* MakeControl(QDialog& dialog, const DialogControl& control, const Dialog
         widget->hide();
     return widget;
 }
+
+// Asks an X11 window manager for exactly the template's decorations and functions. Qt's own
+// request allows every function (a close box, a maximise button) whenever the flags name none,
+// so a dialog without a system menu would still get a close box.
+class Decorations final : public QObject {
+public:
+    Decorations(QWidget& window, unsigned style) : QObject(&window), style_(style) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Before every mapping: the window exists by then, and Qt may have rewritten its hints.
+        if (event->type() == QEvent::Show)
+            Request(static_cast<QWidget*>(watched)->winId());
+        return false;
+    }
+
+private:
+    void Request(WId window) const
+    {
+        // The offscreen platform answers for X11 too, without a connection of its own.
+        auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (x11 == nullptr || x11->connection() == nullptr || QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        enum : std::uint32_t { Functions = 1, DecorationsFlag = 2 };
+        enum : std::uint32_t { FuncMove = 4, FuncMinimize = 8, FuncClose = 32 };
+        enum : std::uint32_t { DecorBorder = 2, DecorTitle = 8, DecorMenu = 16, DecorMinimize = 32 };
+        std::uint32_t hints[5] = {Functions | DecorationsFlag, FuncMove, DecorBorder | DecorTitle, 0, 0};
+        if (style_ & SystemMenu) {
+            hints[1] |= FuncClose;
+            hints[2] |= DecorMenu;
+        }
+        if (style_ & MinimizeBox) {
+            hints[1] |= FuncMinimize;
+            hints[2] |= DecorMinimize;
+        }
+        xcb_connection_t* connection = x11->connection();
+        static constexpr char name[] = "_MOTIF_WM_HINTS";
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        if (atom == nullptr)
+            return;
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window), atom->atom,
+                            atom->atom, 32, 5, hints);
+        std::free(atom);
+    }
+
+    unsigned style_;
+};
 
 }  // namespace
 
@@ -272,15 +385,20 @@ QRect ToPixels(int x, int y, int width, int height, const DialogFont& font)
     return QRect(left, top, horizontal(x + width) - left, vertical(y + height) - top);
 }
 
-QPixmap Bitmap(int number) { return ReadPng(QStringLiteral(":/pennantry/bitmap%1.png").arg(number)); }
+QPixmap Bitmap(int number, qreal devicePixelRatio)
+{
+    return ReadPng(QStringLiteral(":/pennantry/bitmap%1").arg(number), devicePixelRatio);
+}
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
+    QIcon icon;  // a missing picture adds nothing
     for (const int size : {16, 32}) {
-        const QPixmap pixmap = ReadPng(QStringLiteral(":/pennantry/icon%1-%2.png").arg(IconProgram).arg(size));
-        if (!pixmap.isNull())
-            icon.addPixmap(pixmap);
+        const QString name = QStringLiteral(":/pennantry/icon%1-%2").arg(IconProgram).arg(size);
+        icon.addPixmap(ReadPng(name, 1.0));
+        // The doubled sizes only where a screen needs them: each picture read costs start-up time.
+        if (qApp->devicePixelRatio() > 1.0)
+            icon.addPixmap(ReadPng(name, 2.0));
     }
     return icon;
 }
@@ -329,6 +447,64 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void PictureLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void PictureLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect();
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+QRect GroupFrame::FrameRect() const
+{
+    const int half = fontMetrics().height() / 2;
+    return rect().adjusted(0, half, -1, -1);
+}
+
+QRect GroupFrame::TitleRect() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    return QRect(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(DisplayText(title())), metrics.height());
+}
+
+void GroupFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The etched line of the original platform: a dark line with a light one beside it.
+    const QRect frame = FrameRect();
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.translated(1, 1).adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    const QRect place = TitleRect();
+    // The line breaks for the title, a pixel either side of its text.
+    painter.fillRect(place.adjusted(-2, 0, 2, 0), palette().color(QPalette::Window));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());
+}
+
+void PushButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !autoDefault() && TakesEnter)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
+}
+
 QRect WrappingRadioButton::TextRect() const
 {
     const int indent = RadioTextIndent(*style());
@@ -363,6 +539,7 @@ void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate)
 {
     const DialogFont& font = TemplateFont();
     dialog.setWindowFlags(WindowFlagsFor(dialogTemplate.Style));
+    new Decorations(dialog, dialogTemplate.Style);
     dialog.setWindowTitle(ToQString(dialogTemplate.Caption));
     dialog.setFont(font.Font);
     dialog.setFixedSize(ToPixels(0, 0, dialogTemplate.Width, dialogTemplate.Height, font).size());
@@ -373,7 +550,7 @@ void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate)
     for (const DialogControl& control : dialogTemplate.Controls) {
         QWidget* widget = MakeControl(dialog, control, font);
         widget->setProperty(TemplateIndexProperty, index++);
-        if (control.Kind == ControlKind::PushButton || control.Kind == ControlKind::RadioButton)
+        if (control.Kind == ControlKind::PushButton || control.Kind == ControlKind::RadioButton || (control.Style & Notify))
             focusable.push_back(widget);
         else
             widget->setFocusPolicy(Qt::NoFocus);
@@ -402,7 +579,8 @@ QList<QWidget*> ControlsInOrder(const QDialog& dialog)
 void FocusFirstControl(QDialog& dialog)
 {
     for (QWidget* control : ControlsInOrder(dialog)) {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && !control->isHidden()) {
+        if (qobject_cast<QAbstractButton*>(control) && (control->focusPolicy() & Qt::TabFocus) && control->isEnabled()
+            && !control->isHidden()) {
             control->setFocus(Qt::TabFocusReason);
             return;
         }

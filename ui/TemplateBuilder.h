@@ -3,9 +3,11 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
 #include <QString>
@@ -19,7 +21,8 @@ class QStyle;
 namespace pennantry {
 
 // The font the dialogs are drawn in and the base units their rectangles are measured in. The
-// units come from the reference font; the text may be drawn a size smaller so that it fits.
+// units come from the reference font, and the text is drawn at its height; where a text would not
+// fit its rectangle, its letters are set closer, never made smaller.
 struct DialogFont {
     QFont Font;
     int BaseWidth = 0;
@@ -37,9 +40,10 @@ void MeasureBaseUnits(const QFont& font, int& baseWidth, int& baseHeight);
 // A rectangle in dialog units, in pixels: x * base width / 4, y * base height / 8.
 QRect ToPixels(int x, int y, int width, int height, const DialogFont& font);
 
-// The picture of a bitmap number (129 to 132); a null pixmap when the artwork is missing.
-QPixmap Bitmap(int number);
-// The program icon, 16 and 32 pixels.
+// The picture of a bitmap number (129 to 132) for a screen of this device pixel ratio: drawn at
+// twice the pixels above 1; a null pixmap when the artwork is missing.
+QPixmap Bitmap(int number, qreal devicePixelRatio);
+// The program icon, 16 and 32 pixels, and twice that on a screen scaled above 1.
 QIcon ProgramIcon();
 
 // A template text as it is drawn: "&&" is one ampersand, a single "&" marks the access key.
@@ -51,7 +55,8 @@ QString WrapText(const QString& text, const QFontMetrics& metrics, int width);
 // Where a wrapping radio button's text starts: past the indicator and its spacing.
 int RadioTextIndent(const QStyle& style);
 
-// A static picture or icon that reports clicks (the template's Notify style).
+// A static picture or icon. One that reports clicks (the template's Notify style) also takes the
+// focus by Tab, and Space clicks it, so the keyboard reaches it too.
 class PictureLabel : public QLabel {
     Q_OBJECT
 
@@ -63,6 +68,39 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A group box drawn as the original platform draws it: the frame's top line runs through the
+// middle of the title, so the frame stays clear of the first row of controls inside it.
+class GroupFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    using QGroupBox::QGroupBox;
+
+    // The frame's lines and the title's place, in the box's own coordinates.
+    QRect FrameRect() const;
+    QRect TitleRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A push button of a dialog with no default button. Enter presses it while it has the focus, as
+// on the original platform, but it never becomes the dialog's default, so no other button is
+// drawn or pressed as one. A button that must not answer Enter lets it pass (TakesEnter false).
+class PushButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+    bool TakesEnter = true;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // An automatic radio button whose text wraps over as many lines as its rectangle needs; a click
@@ -83,7 +121,7 @@ protected:
 
 // Makes every control of the template on the dialog, in template order, which is also the tab
 // order. Each widget is named after its identifier ("1016"); controls without one are named
-// "-1". Sets the caption, the window's flags, the font and the fixed size.
+// "-1". Sets the caption, the window's flags and its decorations, the font and the fixed size.
 void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate);
 
 // The control with the given identifier, or nullptr.
@@ -96,8 +134,8 @@ W* Control(const QWidget& dialog, int id)
 // Every control of the dialog in template order.
 QList<QWidget*> ControlsInOrder(const QDialog& dialog);
 
-// Gives the focus to the first control of the tab order that can take it, as a dialog does
-// when it first opens.
+// Gives the focus to the first button of the tab order that can take it, as a dialog does when
+// it first opens (a picture that takes clicks is no tab stop there).
 void FocusFirstControl(QDialog& dialog);
 
 }  // namespace pennantry

@@ -2,7 +2,9 @@
 """Draws the field, base, ball and icon pictures as 16-colour PNG files beside this script.
 
 The pictures are committed; the build never runs this. Run it again after changing a shape:
-    python3 resources/art/make_art.py
+    python3 resources/art/make_art.py [scale ...]      (default: 1 2)
+Each picture is drawn once per scale from the same shapes, in the same units: at scale 2 it has
+twice the pixels each way and is named NAME@2x.png, the name Qt looks for on a screen scaled by 2.
 Standard library only: shapes are filled by sampling each pixel on a 4 x 4 grid, and the PNG
 files are indexed, 4 bits a pixel, with palette entry 0 transparent where a picture needs it.
 """
@@ -61,15 +63,22 @@ HOME = Centre(DialogToField(79, 145), BASE_SIZE)
 BALL = Centre(DialogToField(83, 118), BALL_SIZE)
 
 
+# The scale every Canvas is drawn at; shapes are always given in 1x pixels.
+SCALE = 1
+
+
 class Canvas:
     def __init__(self, width, height, colour=CLEAR):
-        self.width = width
-        self.height = height
-        self.pixels = [[colour] * width for _ in range(height)]
+        self.scale = SCALE
+        self.width = width * self.scale
+        self.height = height * self.scale
+        self.pixels = [[colour] * self.width for _ in range(self.height)]
 
     def Fill(self, inside, colour, box=None, samples=4):
-        """Paints colour where at least half of a pixel's samples fall inside the shape."""
-        x0, y0, x1, y1 = box if box else (0, 0, self.width, self.height)
+        """Paints colour where at least half of a pixel's samples fall inside the shape. A callable
+        colour is asked at the pixel's centre."""
+        s = self.scale
+        x0, y0, x1, y1 = [v * s for v in box] if box else (0, 0, self.width, self.height)
         x0, y0 = max(0, int(x0) - 1), max(0, int(y0) - 1)
         x1, y1 = min(self.width, int(math.ceil(x1)) + 1), min(self.height, int(math.ceil(y1)) + 1)
         offsets = [(i + 0.5) / samples for i in range(samples)]
@@ -77,9 +86,9 @@ class Canvas:
         for y in range(y0, y1):
             row = self.pixels[y]
             for x in range(x0, x1):
-                hits = sum(1 for dy in offsets for dx in offsets if inside(x + dx, y + dy))
+                hits = sum(1 for dy in offsets for dx in offsets if inside((x + dx) / s, (y + dy) / s))
                 if hits >= need:
-                    row[x] = colour if not callable(colour) else colour(x, y)
+                    row[x] = colour if not callable(colour) else colour((x + 0.5) / s, (y + 0.5) / s)
 
     def Circle(self, cx, cy, r, colour):
         self.Fill(lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r, colour,
@@ -170,7 +179,7 @@ def Field():
     def Mown(x, y):
         u, v = (x - HOME[0]) + (y - HOME[1]), (x - HOME[0]) - (y - HOME[1])
         return STRIPE if (math.floor(u / cell) + math.floor(v / cell)) % 2 == 0 else GRASS
-    c.Fill(lambda x, y: True, lambda x, y: Mown(x + 0.5, y + 0.5))
+    c.Fill(lambda x, y: True, Mown)
 
     # The skin of the infield: a band of dirt along the base paths, rounded at each base.
     corners = [HOME, FIRST, SECOND, THIRD]
@@ -184,7 +193,7 @@ def Field():
     c.Circle(HOME[0], HOME[1], 24, DIRT)
 
     # The infield grass inside the base paths, mown like the outfield.
-    c.Polygon(inner, lambda x, y: Mown(x + 0.5, y + 0.5))
+    c.Polygon(inner, Mown)
     for base in (FIRST, THIRD):
         c.Circle(base[0], base[1], 17, DIRT)
     c.Circle(HOME[0], HOME[1], 24, DIRT)
@@ -284,13 +293,19 @@ SMALL_ICON = [
 
 
 def SmallIcon():
+    # Twice as many pixels hold a drawn ball as well as the 32-pixel icon does.
+    if SCALE > 1:
+        return Baseball(16, 0.5)
     keys = {".": CLEAR, "D": DARK_GREY, "W": WHITE, "L": LIGHT_GREY, "R": RED}
     c = Canvas(16, 16)
     c.pixels = [[keys[k] for k in row] for row in SMALL_ICON]
     return c
 
 
-def main():
+def Draw(scale):
+    global SCALE
+    SCALE = scale
+    suffix = "" if scale == 1 else f"@{scale}x"
     pictures = {
         "bitmap129.png": Field(),
         "bitmap130.png": Base(True),
@@ -298,13 +313,23 @@ def main():
         "bitmap132.png": Baseball(BALL_SIZE, 9),
         "icon128-16.png": SmallIcon(),
         "icon128-32.png": Baseball(32, 1),
-        "icon-48.png": Baseball(48, 2),
-        "icon-64.png": Baseball(64, 3),
-        "icon-128.png": Baseball(128, 6),
     }
+    # The desktop's icon theme has sizes enough of its own; only the window's pictures double.
+    if scale == 1:
+        pictures.update({
+            "icon-48.png": Baseball(48, 2),
+            "icon-64.png": Baseball(64, 3),
+            "icon-128.png": Baseball(128, 6),
+        })
     for name, canvas in pictures.items():
+        name = name.replace(".png", suffix + ".png")
         WritePng(os.path.join(HERE, name), canvas)
         print(f"{name}: {canvas.width} x {canvas.height}, {len(canvas.Colours())} colours")
+
+
+def main():
+    for scale in [int(arg) for arg in sys.argv[1:]] or [1, 2]:
+        Draw(scale)
 
 
 if __name__ == "__main__":

@@ -18,21 +18,25 @@ QPoint ToPixels(int x, int y) { return {qRound(x * 6 / 4.0), qRound(y * 13 / 8.0
 
 bool IsGrass(QRgb pixel) { return qGreen(pixel) > qRed(pixel) + 30 && qGreen(pixel) > qBlue(pixel) + 30; }
 
-TEST(Artwork, EveryPictureLoadsAtTheSizeTheWindowLaysOutInAtMostSixteenColours)
+// Each also drawn at twice the pixels, for screens scaled by 2.
+TEST(Artwork, EveryPictureLoadsAtTheSizeTheWindowLaysOutInAtMostSixteenColoursAndAtTwiceThat)
 {
     const std::pair<const char*, QSize> pictures[] = {
         {"bitmap129", {251, 260}}, {"bitmap130", {48, 48}},   {"bitmap131", {48, 48}},
         {"bitmap132", {42, 42}},   {"icon128-16", {16, 16}}, {"icon128-32", {32, 32}},
     };
     for (const auto& [name, size] : pictures) {
-        SCOPED_TRACE(name);
-        const QImage image = QImage(QStringLiteral(":/pennantry/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
-        EXPECT_EQ(image.size(), size);  // a picture that failed to load is 0 x 0
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                colours.insert(image.pixel(x, y));
-        EXPECT_LE(colours.size(), 16);
+        for (const int scale : {1, 2}) {
+            const QString file = QString::fromLatin1(name) + (scale == 1 ? "" : "@2x");
+            SCOPED_TRACE(file.toStdString());
+            const QImage image = QImage(QStringLiteral(":/pennantry/%1.png").arg(file)).convertToFormat(QImage::Format_ARGB32);
+            EXPECT_EQ(image.size(), size * scale);  // a picture that failed to load is 0 x 0
+            QSet<QRgb> colours;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    colours.insert(image.pixel(x, y));
+            EXPECT_LE(colours.size(), 16);
+        }
     }
     EXPECT_LT(qGray(Picture(BitmapOccupiedBase).pixel(24, 24)), 64);  // only the occupied base shows a runner
     EXPECT_GT(qGray(Picture(BitmapEmptyBase).pixel(24, 24)), 192);

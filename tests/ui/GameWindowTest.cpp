@@ -1,12 +1,16 @@
 // The main window: its window operations, its start-up order and the ways it closes.
+#include <QAccessible>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 
 #include "AboutBox.h"
+#include "BattleDialog.h"
 #include "DialogTemplates.h"
 #include "GameWindow.h"
 #include "ModalScript.h"
+#include "SkillUpgradeDialog.h"
 #include "TemplateBuilder.h"
 
 namespace pennantry {
@@ -19,11 +23,13 @@ void PressOk(QWidget* window) { Control<QPushButton>(*window, ids::Ok)->click();
 class Window : public test::UiTest {
 protected:
     QLabel* Label(int id) { return Control<QLabel>(window, id); }
+    QLabel* Shown(std::string Scoreboard::*field) { return Label(FieldOf(field).Label); }
+    QPushButton* Button(int id) { return Control<QPushButton>(window, id); }
     bool Enabled(int id) { return Control(window, id)->isEnabled(); }
     // Two null pixmaps compare equal, so a missing bitmap must not pass for the right one.
     bool Shows(int id, int bitmap)
     {
-        return !Label(id)->pixmap().isNull() && Label(id)->pixmap().toImage() == Bitmap(bitmap).toImage();
+        return !Label(id)->pixmap().isNull() && Label(id)->pixmap().toImage() == Bitmap(bitmap, window.devicePixelRatioF()).toImage();
     }
 
     // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
@@ -52,6 +58,7 @@ protected:
 TEST_F(Window, ShowsAChangedFieldOnlyAfterARefreshButPicturesBallAndButtonsAtOnce)
 {
     Scoreboard board = window.CurrentGame().Board();
+    window.RefreshLabels(board);
     int n = 100;
     for (const ScoreboardField& field : ScoreboardFields)
         board.*field.Member = std::to_string(n++);
@@ -76,19 +83,37 @@ TEST_F(Window, ShowsAChangedFieldOnlyAfterARefreshButPicturesBallAndButtonsAtOnc
     }
 }
 
-TEST_F(Window, AsksPlayAgainUntilAnsweredYesOrNo)
+// A desktop style that puts icons on OK, Yes and No, as some desktops' themes do.
+struct ButtonIconsStyle final : QProxyStyle {
+    ButtonIconsStyle() : QProxyStyle(QStringLiteral("fusion")) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* data) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+TEST_F(Window, AsksPlayAgainUntilAnsweredYesOrNoInBoxesWithoutIconsOnTheirButtons)
 {
+    QApplication::setStyle(new ButtonIconsStyle);
     ModalScript script;
-    script.Then(ModalScript::Is<QMessageBox>, [](QWidget* w) {
+    const auto noIcons = [](QWidget* w) {
+        for (QAbstractButton* button : static_cast<QMessageBox*>(w)->buttons())
+            EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
+    };
+    script.Then(ModalScript::Is<QMessageBox>, noIcons).Press();
+    script.Then(ModalScript::Is<QMessageBox>, [&](QWidget* w) {
+        noIcons(w);
         // Neither Escape nor the close box may end a game by a slip.
         QTest::keyClick(w, Qt::Key_Escape);
         w->close();
         EXPECT_TRUE(w->isVisible());
     });
     script.Press(QMessageBox::No).Press(QMessageBox::Yes);
+    window.ShowMessage("ANNOUNCER: Strike!", "");
     EXPECT_EQ(window.AskYesNo("Play Again?"), Answer::No);
     EXPECT_EQ(window.AskYesNo("Play Again?"), Answer::Yes);
-    EXPECT_EQ(script.Boxes()[0], test::Box("Play Again?"));
+    EXPECT_EQ(script.Boxes()[1], test::Box("Play Again?"));
+    QApplication::setStyle(QStringLiteral("fusion"));
 }
 
 TEST_F(Window, AStoreThatCannotOpenShowsItsMessageAndNoWindowAtAll)
@@ -111,7 +136,8 @@ TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
     ModalScript script;
     script.Then(ModalScript::Is<AboutBox>, [&](QWidget* w) {
         EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(Label(FieldOf(&Scoreboard::HumansScore).Label)->text(), QString());
+        const QLabel* humans = Label(FieldOf(&Scoreboard::HumansScore).Label);
+        EXPECT_TRUE(humans == nullptr || humans->text().isEmpty());
         PressOk(w);
     });
     ASSERT_TRUE(window.StartUp());
@@ -120,6 +146,18 @@ TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
     EXPECT_TRUE(Shows(ids::FirstBasePicture, BitmapOccupiedBase) && Shows(ids::SecondBasePicture, BitmapEmptyBase)
                 && Shows(ids::ThirdBasePicture, BitmapOccupiedBase));
     EXPECT_TRUE(Enabled(ids::SwingButton) && !Enabled(ids::PitchButton) && !window.isVisible());
+
+    // What a screen reader says: the scoreboard with its captions, the pictures by what they show.
+    const std::pair<QWidget*, const char*> names[] = {
+        {Shown(&Scoreboard::HumansScore), "Humans: 13"}, {Shown(&Scoreboard::MonstersScore), "Monsters: 12"},
+        {Shown(&Scoreboard::Outs), "Outs: 1"}, {Shown(&Scoreboard::HumanRunLevel), "Human Stats: Run Level: 5"},
+        {Shown(&Scoreboard::MonsterCatchLevel), "Monster Stats: Catch Level: 7"},
+        {Label(ids::FirstBasePicture), "first base: runner"}, {Label(ids::SecondBasePicture), "second base: empty"},
+        {Label(ids::BatterPicture), "home plate: batter"}, {Label(ids::BallPicture), "ball"},
+        {ControlsInOrder(window)[32], "field"}, {Button(ids::SaveExitButton), "Save & Exit"},
+    };
+    for (const auto& [widget, name] : names)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), QString::fromUtf8(name));
 }
 
 TEST_F(Window, StartsANewGameWithThePickedSkillAndSavesItOnSaveAndExitOrTheCloseBoxButNotOnEscape)
@@ -139,6 +177,52 @@ TEST_F(Window, StartsANewGameWithThePickedSkillAndSavesItOnSaveAndExitOrTheClose
         EXPECT_EQ(store.values.size(), saves ? 18u : 0u);
         EXPECT_EQ(store.values["HP"], saves ? "2" : "");
     }
+}
+
+TEST_F(Window, HoldingEnterPlaysThroughSidesGameOverAndANewGameWithoutQuittingOrAFalseDefault)
+{
+    // The bottom of the ninth with two out and the Monsters five ahead: the game is all but over.
+    store.values = {{"B1", "0"}, {"B2", "0"}, {"B3", "0"}, {"BA", "0"}, {"HC", "1"}, {"HP", "1"},  {"HR", "1"},
+                    {"HH", "1"}, {"MC", "1"}, {"MP", "1"}, {"MR", "1"}, {"MH", "1"}, {"MRS", "5"}, {"HRS", "0"},
+                    {"IN", "9"}, {"IP", "B"}, {"OU", "2"}, {"ST", "0"}};
+    int presses = 0;
+    bool playAgain = false, over = false;
+    std::vector<QString> misplaced, falseDefaults;
+    std::function<void()> press = [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (over || modal == nullptr)
+            return;
+        QTimer::singleShot(0, &window, press);  // the key is held
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            playAgain |= box->text() == QStringLiteral("Play Again?");
+            for (QWidget* owner : QApplication::topLevelWidgets())
+                if (owner == &window || qobject_cast<BattleDialog*>(owner))
+                    for (QPushButton* button : owner->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+                        if (button->isDefault())
+                            falseDefaults.push_back(button->text());
+        }
+        if (modal == &window) {
+            const QString inning = Shown(&Scoreboard::Inning)->text() + Shown(&Scoreboard::InningHalf)->text();
+            QWidget* play = Enabled(ids::PitchButton) ? Button(ids::PitchButton) : Button(ids::SwingButton);
+            if (window.focusWidget() != play)
+                misplaced.push_back(inning);
+            over = (playAgain && inning == QStringLiteral("2T")) || ++presses > 3000;
+            if (over) {
+                QTest::keyClick(&window, Qt::Key_Escape);
+                return;
+            }
+        }
+        if (qobject_cast<SkillUpgradeDialog*>(modal))
+            QTest::keyClick(modal->focusWidget(), Qt::Key_Space);  // Enter alone picks no skill
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Return);
+    };
+    QTimer::singleShot(0, &window, press);
+    ASSERT_TRUE(window.StartUp());
+    window.Run();
+    EXPECT_TRUE(over && playAgain && presses <= 3000) << presses << " presses in the window";
+    EXPECT_EQ(misplaced, std::vector<QString>());
+    EXPECT_EQ(falseDefaults, std::vector<QString>());
+    EXPECT_TRUE(store.values.empty());  // erased at the game's end, never saved since
 }
 
 }  // namespace

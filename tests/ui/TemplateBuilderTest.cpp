@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 #include <gtest/gtest.h>
 
 #include "DialogTemplates.h"
@@ -45,22 +44,17 @@ std::pair<QRect, QRect> PlaceOfText(QWidget* widget)
         option.features = button->autoDefault() ? QStyleOptionButton::AutoDefaultButton : QStyleOptionButton::None;
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         text = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        QStyleOptionGroupBox option;
-        option.initFrom(group);
-        option.text = group->title();
-        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        option.textAlignment = group->alignment();
-        const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+    } else if (auto* group = qobject_cast<GroupFrame*>(widget)) {
         room = group->rect();
-        text = QRect(label.topLeft(), QSize(metrics.horizontalAdvance(group->title()), metrics.height()));
+        text = group->TitleRect();
     }
     return {text.translated(widget->pos()), room.translated(widget->pos())};
 }
 
 using EachTemplate = testing::TestWithParam<const DialogTemplate*>;
 
-TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateAndWholePictureAndCutsOffNoText)
+// Runs at the screen's scale too (QT_SCALE_FACTOR=2): pictures drawn for it, text no smaller.
+TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateWholePictureAndTabStopAndCutsOffNoText)
 {
     const DialogTemplate& dialogTemplate = *GetParam();
     QDialog dialog;
@@ -75,6 +69,10 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateAndWholePictureAndCutsO
         EXPECT_EQ(widget->objectName(), QString::number(control.Id));
         EXPECT_EQ(widget->isEnabled(), (control.Style & Disabled) == 0);
         EXPECT_EQ(widget->isHidden(), (control.Style & Hidden) != 0);
+        // Text at the height the rectangles are laid out for; every control that acts, reached by Tab.
+        EXPECT_EQ(QFontMetrics(widget->font()).height(), TemplateFont().BaseHeight);
+        const bool acts = control.Kind == ControlKind::PushButton || control.Kind == ControlKind::RadioButton || (control.Style & Notify);
+        EXPECT_EQ((widget->focusPolicy() & Qt::TabFocus) != 0, acts);
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             EXPECT_EQ(button->isDefault(), (control.Style & DefaultButton) != 0);
         }
@@ -83,14 +81,16 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateAndWholePictureAndCutsO
             const QPixmap pixmap = static_cast<QLabel*>(widget)->pixmap();
             ASSERT_FALSE(pixmap.isNull());
             EXPECT_EQ(static_cast<QLabel*>(widget)->contentsRect().size(), pixmap.deviceIndependentSize().toSize());
+            EXPECT_EQ(pixmap.devicePixelRatio(), dialog.devicePixelRatioF() > 1 ? 2.0 : 1.0);
         } else {
             EXPECT_EQ(ShownText(widget), Q(control.Text));
         }
     }
 
-    // The widest texts the labels show later must fit too: two-digit scores, innings and levels.
+    // The widest texts the labels show later must fit too: two-digit scores, innings and levels
+    // (the half is only ever "T" or "B").
     for (const ScoreboardField& field : ScoreboardFields)
-        if (&dialogTemplate == &MainWindowTemplate())
+        if (&dialogTemplate == &MainWindowTemplate() && field.Member != &Scoreboard::InningHalf)
             Control<QLabel>(dialog, field.Label)->setText(QStringLiteral("10"));
     if (&dialogTemplate == &BattleTemplate())
         Control<QLabel>(dialog, ids::BattleMessage)->setText(QStringLiteral("ANNOUNCER: The monster lost 9 health points!"));
@@ -105,6 +105,15 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateAndWholePictureAndCutsO
             EXPECT_FALSE(text.intersects(other)) << "overlaps another text";
         if (!qobject_cast<QGroupBox*>(widget))
             texts << text;
+    }
+    // A group's frame runs through the middle of its title and crosses no text inside it.
+    for (auto* group : dialog.findChildren<GroupFrame*>()) {
+        const QRect frame = group->FrameRect().translated(group->pos());
+        EXPECT_NEAR(group->TitleRect().translated(group->pos()).center().y(), frame.top(), 1);
+        for (const QRect& text : texts)
+            for (const QRect& line : {QRect(frame.left(), frame.top(), frame.width(), 2), QRect(frame.left(), frame.bottom() - 1, frame.width(), 2),
+                                      QRect(frame.left(), frame.top(), 2, frame.height()), QRect(frame.right() - 1, frame.top(), 2, frame.height())})
+                EXPECT_FALSE(line.intersects(text)) << group->title().toStdString() << " crosses a text";
     }
 }
 

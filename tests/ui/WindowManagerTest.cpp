@@ -1,0 +1,83 @@
+// Under a real window manager, each window gets exactly the decorations its template's styles ask for.
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "DialogTemplates.h"
+#include "TemplateBuilder.h"
+
+namespace pennantry {
+namespace {
+
+xcb_connection_t* X() { return qApp->nativeInterface<QNativeInterface::QX11Application>()->connection(); }
+
+xcb_atom_t Atom(const char* name)
+{
+    auto* reply = xcb_intern_atom_reply(X(), xcb_intern_atom(X(), 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return atom;
+}
+
+// A property of 32-bit values (atoms, windows), empty while the window manager has not set it.
+std::vector<std::uint32_t> Values(xcb_window_t window, const char* property)
+{
+    auto* reply = xcb_get_property_reply(X(), xcb_get_property(X(), 0, window, Atom(property), XCB_GET_PROPERTY_TYPE_ANY, 0, 64), nullptr);
+    std::vector<std::uint32_t> values;
+    if (reply && reply->format == 32) {
+        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+        values.assign(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return values;
+}
+
+// The window asks for exactly its template's functions and decorations (Motif hints, which KWin,
+// Xfwm and Mutter follow), and openbox grants no maximising or resizing. Openbox keeps the close and
+// minimise boxes of every window whatever it asks, so only their presence can be seen there.
+TEST(WindowManager, GetsExactlyTheBoxesOfItsTemplateAndNoMaximiseOrResize)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(X())).data->root;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Values(root, "_NET_SUPPORTING_WM_CHECK").empty(); }, 10000)) << "no window manager";
+
+    for (const DialogTemplate* dialogTemplate : {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()}) {
+        SCOPED_TRACE(dialogTemplate->Id);
+        const bool menu = dialogTemplate->Style & SystemMenu;
+        const bool minimize = dialogTemplate->Style & MinimizeBox;
+        QDialog dialog;
+        BuildTemplate(dialog, *dialogTemplate);
+        const auto window = static_cast<xcb_window_t>(dialog.winId());
+        std::vector<std::uint32_t> actions;
+        // A window mapped while the window manager is still starting may go unseen: map it again.
+        for (int attempt = 0; attempt < 10 && actions.empty(); ++attempt) {
+            dialog.hide();
+            dialog.show();
+            (void)QTest::qWaitFor([&] { return !(actions = Values(window, "_NET_WM_ALLOWED_ACTIONS")).empty(); }, 2000);
+        }
+        ASSERT_FALSE(actions.empty()) << "the window manager never took the window";
+        const auto allows = [&](const char* action) { return std::find(actions.begin(), actions.end(), Atom(action)) != actions.end(); };
+        EXPECT_TRUE(allows("_NET_WM_ACTION_MOVE"));
+        EXPECT_TRUE(allows("_NET_WM_ACTION_CLOSE") || !menu);
+        EXPECT_FALSE(allows("_NET_WM_ACTION_MAXIMIZE_HORZ") || allows("_NET_WM_ACTION_MAXIMIZE_VERT") || allows("_NET_WM_ACTION_RESIZE"));
+
+        // Flags (functions and decorations given); functions: move 4, minimise 8, close 32;
+        // decorations: border 2, title 8, menu 16, minimise 32.
+        const std::vector<std::uint32_t> hints = Values(window, "_MOTIF_WM_HINTS");
+        ASSERT_GE(hints.size(), 3u);
+        EXPECT_EQ(hints[0] & 3, 3u);
+        EXPECT_EQ(hints[1], 4u | (menu ? 32u : 0u) | (minimize ? 8u : 0u));
+        EXPECT_EQ(hints[2], 2u | 8u | (menu ? 16u : 0u) | (minimize ? 32u : 0u));
+    }
+}
+
+}  // namespace
+}  // namespace pennantry
