@@ -1,23 +1,19 @@
 // Runs pennantry-term as a child process for the tests, in a configuration folder of its own.
+// A program that hangs is ended by the test runner's time limit.
 #pragma once
 
-#include <chrono>
+#include <algorithm>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
-#include <poll.h>
-#include <spawn.h>
+#include <pty.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utility>
 #include <vector>
-
-extern char** environ;
 
 namespace pennantry::test {
 
@@ -31,55 +27,41 @@ struct TempDir {
     std::string path = (std::filesystem::temp_directory_path() / "pennantry-term-test-XXXXXX").string();
 };
 
-// Every program started from here on runs in this configuration folder, so none touches the
-// player's saved game; the test itself never opens the store.
-inline void UseConfigHome(const std::string& configHome) { ::setenv("XDG_CONFIG_HOME", configHome.c_str(), 1); }
-
-// Reads what is there within the time left; false at the end of input. Running out of time
-// fails the test and kills the program, so a hang cannot stall the suite.
-inline bool ReadSome(int fd, std::string& into, pid_t pid, std::chrono::steady_clock::time_point deadline)
-{
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    pollfd wait{fd, POLLIN, 0};
-    if (left.count() <= 0 || ::poll(&wait, 1, static_cast<int>(left.count())) <= 0) {
-        ADD_FAILURE() << "the program did not answer in time; so far: " << into;
-        if (pid > 0)
-            ::kill(pid, SIGKILL);
-        return false;
-    }
-    char chunk[4096];
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n > 0)
-        into.append(chunk, static_cast<std::size_t>(n));
-    return n > 0;
-}
-
-// The program on three pipes: a test writes its input and reads its output as it comes.
+// The program on two pipes (its errors go to the test's own), or on a pseudo-terminal of 80 x 24
+// without colour: a test writes its input and reads its output as it comes. Its configuration
+// folder keeps it from the player's saved game; the test itself never opens the store.
 class Program {
 public:
-    Program(std::vector<std::string> args, const std::string& configHome)
+    Program(std::vector<std::string> args, const std::string& configHome, bool terminal = false)
     {
-        int pipes[3][2];  // for standard input, output and error, in that order
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        for (int fd = 0; fd < 3; ++fd) {
-            EXPECT_EQ(::pipe2(pipes[fd], O_CLOEXEC), 0) << std::strerror(errno);
-            posix_spawn_file_actions_adddup2(&actions, pipes[fd][fd == 0 ? 0 : 1], fd);
-        }
         args.insert(args.begin(), TermBinary);
         std::vector<char*> argv;
         for (auto& arg : args)
             argv.push_back(arg.data());
         argv.push_back(nullptr);
-        UseConfigHome(configHome);
-        if (::posix_spawn(&pid_, TermBinary, &actions, nullptr, argv.data(), environ) != 0)
-            ADD_FAILURE() << "could not start " << TermBinary;
-        posix_spawn_file_actions_destroy(&actions);
-        for (int fd = 0; fd < 3; ++fd) {
-            ::close(pipes[fd][fd == 0 ? 0 : 1]);
-            fds_[fd] = pipes[fd][fd == 0 ? 1 : 0];
-        }
+        ::setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
         std::signal(SIGPIPE, SIG_IGN);  // a program that has ended must not end the test with it
+        int in[2], out[2];
+        EXPECT_TRUE(terminal || (::pipe2(in, O_CLOEXEC) == 0 && ::pipe2(out, O_CLOEXEC) == 0));
+        struct winsize size{24, 80, 0, 0};
+        pid_ = terminal ? ::forkpty(&fds_[0], nullptr, nullptr, &size) : ::fork();
+        if (pid_ == 0) {
+            if (terminal)
+                ::setenv("NO_COLOR", "1", 1), ::setenv("TERM", "xterm", 1);
+            else
+                ::dup2(in[0], 0), ::dup2(out[1], 1);
+            ::execv(TermBinary, argv.data());
+            ::_exit(127);
+        }
+        EXPECT_GT(pid_, 0) << "could not start " << TermBinary << ": " << std::strerror(errno);
+        if (terminal) {
+            fds_[1] = ::dup(fds_[0]);  // the terminal's output stays readable after the input is closed
+            return;
+        }
+        ::close(in[0]);
+        ::close(out[1]);
+        fds_[0] = in[1];
+        fds_[1] = out[0];
     }
     ~Program()
     {
@@ -89,46 +71,66 @@ public:
             ::waitpid(pid_, nullptr, 0);
     }
 
-    void Send(const std::string& text)
-    {
-        if (::write(fds_[0], text.data(), text.size()) != static_cast<ssize_t>(text.size()))
-            ADD_FAILURE() << "could not send: " << text;
-    }
+    void Send(const std::string& text) { EXPECT_EQ(::write(fds_[0], text.data(), text.size()), ssize_t(text.size())) << text; }
     void CloseInput() { ::close(std::exchange(fds_[0], -1)); }
+    void Signal(int signal)
+    {
+        ASSERT_GT(pid_, 0);  // never -1, which would signal every process the user has
+        ::kill(pid_, signal);
+    }
+
+    // Reads until the text has appeared; false at the end of output.
+    bool ReadUntil(const std::string& text)
+    {
+        while (out.find(text) == std::string::npos)
+            if (!ReadSome())
+                return false;
+        return true;
+    }
 
     // The next whole line without its newline; nothing at the end of output.
     std::optional<std::string> ReadLine()
     {
-        while (out.find('\n') == std::string::npos)
-            if (!ReadSome(fds_[1], out, pid_, deadline_))
-                return std::nullopt;
+        if (!ReadUntil("\n"))
+            return std::nullopt;
         std::string line = out.substr(0, out.find('\n'));
         out.erase(0, line.size() + 1);
         return line;
     }
 
-    // Ends the input and waits for the exit, with the rest of the output in `out` and `err`.
-    // The exit status, or -1 when a signal ended the program.
+    // Ends the input and waits for the exit, with the rest of the output in `out`. The exit status,
+    // or -1 when a signal ended the program. The output is read to its end first: a terminal keeps
+    // the program's last bytes after the program is gone, until they are read.
     int Wait()
     {
         CloseInput();
-        while (ReadSome(fds_[1], out, pid_, deadline_)) {
-        }
-        while (ReadSome(fds_[2], err, pid_, deadline_)) {
+        while (ReadSome()) {
         }
         int status = 0;
-        if (pid_ > 0)
-            ::waitpid(std::exchange(pid_, -1), &status, 0);
+        ::waitpid(std::exchange(pid_, -1), &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    std::string out, err;
+    // Whether the terminal is back in line mode with echo (a master reports its slave's modes).
+    bool Canonical() const
+    {
+        termios modes{};
+        return ::tcgetattr(fds_[1], &modes) == 0 && (modes.c_lflag & ICANON) && (modes.c_lflag & ECHO);
+    }
+
+    std::string out;
 
 private:
-    // Generous enough for the sanitizer build on a busy machine.
-    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    bool ReadSome()
+    {
+        char chunk[4096];
+        const ssize_t n = ::read(fds_[1], chunk, sizeof chunk);
+        out.append(chunk, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+        return n > 0;
+    }
+
     pid_t pid_ = -1;
-    int fds_[3] = {-1, -1, -1};  // the test's ends: the program's input, output and errors
+    int fds_[2] = {-1, -1};  // the test's ends: the program's input and output
 };
 
 }  // namespace pennantry::test
