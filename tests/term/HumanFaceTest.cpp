@@ -10,7 +10,7 @@ TEST(HumanFace, TakesSingleKeysDrawsTheFieldAndLeavesTheTerminalAsItWasOnQuitOrS
     for (const bool signalled : {true, false}) {
         SCOPED_TRACE(signalled ? "signal" : "quit");
         TempDir config;
-        Program session({"--seed", "5"}, config.Path(), true);
+        Program session({"--seed", "5"}, config.path, true);
         ASSERT_TRUE(session.ReadUntil("Pennantry Version 1.0")) << session.out;
         EXPECT_FALSE(session.Canonical());
         if (signalled) {

@@ -7,7 +7,7 @@
 namespace pennantry {
 namespace {
 
-TEST(HumanKeys, EachPromptTakesItsOwnKeysInEitherCaseAndOnlyEnterSpaceOrEscapeCloseABox)
+TEST(HumanKeys, EachPromptTakesItsOwnKeysOrLinesOnlyEnterSpaceOrEscapeCloseABoxAndTheKeysLineNamesWhatWorks)
 {
     const struct {
         Prompt prompt;
@@ -26,25 +26,19 @@ TEST(HumanKeys, EachPromptTakesItsOwnKeysInEitherCaseAndOnlyEnterSpaceOrEscapeCl
             EXPECT_EQ(MatchKey(row.prompt, static_cast<unsigned char>(key)), row.command) << int(row.prompt) << key;
     EXPECT_EQ(MatchKey(Prompt::Ok, KeyEnd), Command::End);
     EXPECT_EQ(MatchKey(Prompt::Ok, KeyOther), Command::Unknown);
-}
-
-TEST(HumanKeys, ALineStandsForOneKeyEnterOrEscapeAndAnythingLongerForNone)
-{
+    // Read a line at a time, a line stands for one key, Enter or Escape, and anything longer for none.
     EXPECT_EQ(KeyOfLine(""), '\n');
     EXPECT_EQ(KeyOfLine("\xff"), 0xff);
     EXPECT_EQ(KeyOfLine("ESCAPE"), KeyEscape);
     EXPECT_EQ(KeyOfLine("pitch"), KeyOther);
-}
-
-TEST(HumanKeys, TheKeysLineNamesOnlyTheButtonsThatWorkAndFitsTheScreen)
-{
+    // The keys line names only the buttons that work, and fits the screen.
     EXPECT_EQ(KeysLine(Prompt::Battle, {}), "Keys: A Attack!  S Surrender Base  Esc Close  ? Help");
     const EnabledKeys most{true, false, true, true};  // the play buttons take turns
     for (const Prompt prompt : {Prompt::Main, Prompt::About, Prompt::Skill, Prompt::Battle})
         EXPECT_LT(KeysLine(prompt, most).size(), std::size_t(Columns)) << KeysLine(prompt, most);
 }
 
-TEST(TextCanvas, AFrameAndItsCaptionKeepToTheScreen)
+TEST(TextCanvas, AFrameItsCaptionAndTheNoticeOfATerminalTooSmallKeepToTheScreen)
 {
     for (const std::size_t length : {72, 73, 200}) {
         Canvas canvas;
@@ -53,10 +47,7 @@ TEST(TextCanvas, AFrameAndItsCaptionKeepToTheScreen)
         EXPECT_TRUE(screen.starts_with("+-- " + std::string(72, 'c'))) << screen;
         EXPECT_EQ(screen.find('\n'), std::size_t(Columns)) << screen;
     }
-}
-
-TEST(TextCanvas, ATerminalSmallerThanTheScreenIsToldTheSizeNeededInItsOwnWidth)
-{
+    // A terminal smaller than the screen is told the size needed, in its own width.
     EXPECT_EQ(TooSmallNotice(24, 80), "");
     EXPECT_EQ(TooSmallNotice(23, 80), "\x1b[H\x1b[2JPennantry needs a terminal of at least 80 x 24; this one is 80 x 23. Make it\n"
                                       "larger to play on.\n");

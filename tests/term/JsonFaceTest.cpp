@@ -2,6 +2,7 @@
 // input, ignored words and replay by seed.
 #include <fstream>
 #include <map>
+#include <tuple>
 
 #include "ProgramRun.h"
 
@@ -27,11 +28,7 @@ struct Play {
 };
 
 // The word to answer at the nth showing of a prompt, instead of the policy's.
-struct Answer {
-    std::string prompt;
-    int nth;
-    std::string word;
-};
+using Answer = std::tuple<std::string, int, std::string>;
 
 // Plays by a simple policy: whichever play button is enabled, attack in every battle, Run then
 // OK in the skill choice, no to "Play Again?" and OK everywhere else.
@@ -57,9 +54,9 @@ Play PlayGame(const std::string& configHome, const std::string& seed, const std:
                            : prompt == "yesno"  ? "no"
                                                 : "ok";
         ++seen[prompt];
-        for (const Answer& answer : answers)
-            if (answer.prompt == prompt && answer.nth == seen[prompt])
-                word = answer.word;
+        for (const auto& [at, nth, answer] : answers)
+            if (at == prompt && nth == seen[prompt])
+                word = answer;
         if (word == EndInput)
             program.CloseInput();
         else
@@ -72,7 +69,7 @@ Play PlayGame(const std::string& configHome, const std::string& seed, const std:
 TEST(JsonFace, AWholeGameEndsInGameOverWhereNoClosesAndYesStartsANewGame)
 {
     TempDir config;
-    const Play no = PlayGame(config.Path(), "7", {{"skill", 1, "ok"}});
+    const Play no = PlayGame(config.path, "7", {{"skill", 1, "ok"}});
     ASSERT_EQ(no.status, 0);
     // OK before any pick is a word the prompt does not take now: reported, and the prompt comes again.
     const auto ignored = std::find(no.lines.begin(), no.lines.end(), R"({"op":"ignored","input":"ok"})");
@@ -90,7 +87,7 @@ TEST(JsonFace, AWholeGameEndsInGameOverWhereNoClosesAndYesStartsANewGame)
 
     // The same game again, this time leaving at the first main window after "yes".
     const int mains = static_cast<int>(std::count(no.lines.begin(), no.lines.end(), R"({"prompt":"main"})"));
-    const Play yes = PlayGame(config.Path(), "7", {{"yesno", 1, "yes"}, {"main", mains + 1, "escape"}});
+    const Play yes = PlayGame(config.path, "7", {{"yesno", 1, "yes"}, {"main", mains + 1, "escape"}});
     ASSERT_EQ(yes.status, 0);
     const auto answered = std::find(yes.lines.begin(), yes.lines.end(), R"({"prompt":"yesno"})");
     ASSERT_LT(answered + 1, yes.lines.end());
@@ -104,8 +101,8 @@ TEST(JsonFace, AWholeGameEndsInGameOverWhereNoClosesAndYesStartsANewGame)
 TEST(JsonFace, AStoreThatCannotBeOpenedShowsTheMessageAndClosesWithoutShowing)
 {
     TempDir config;
-    std::ofstream(config.Path() + "/plain-file") << "not a folder";
-    const Play play = PlayGame(config.Path() + "/plain-file/config", "1");
+    std::ofstream(config.path + "/plain-file") << "not a folder";
+    const Play play = PlayGame(config.path + "/plain-file/config", "1");
     EXPECT_EQ(play.status, 0);
     EXPECT_EQ(std::vector(play.lines.end() - 3, play.lines.end()),
               (std::vector<std::string>{
@@ -125,14 +122,14 @@ TEST(JsonFace, ASavedGameIsLoadedAndTheEndOfInputEndsTheProgramSavingOnlyAtTheMa
     for (const auto& [prompt, nth] : cases) {
         SCOPED_TRACE(prompt);
         TempDir config;
-        const Play setup = PlayGame(config.Path(), "7", {{"main", 10, "save"}});
+        const Play setup = PlayGame(config.path, "7", {{"main", 10, "save"}});
         ASSERT_EQ(setup.lines.back(), Close);
         // The same seed and the same input give the same output every time.
         EXPECT_EQ(setup.lines, firstSetup.empty() ? (firstSetup = setup.lines) : firstSetup);
-        const Play ended = PlayGame(config.Path(), "11", {{prompt, nth, EndInput}});
+        const Play ended = PlayGame(config.path, "11", {{prompt, nth, EndInput}});
         EXPECT_EQ(ended.status, 0);
         EXPECT_EQ(ended.lines.back(), prompt == "main" ? Close : R"({"prompt":")" + prompt + R"("})");
-        const Play next = PlayGame(config.Path(), "12", {{"main", 1, "escape"}});
+        const Play next = PlayGame(config.path, "12", {{"main", 1, "escape"}});
         EXPECT_EQ(std::count(next.lines.begin(), next.lines.end(), SkillOpens), prompt == "yesno" ? 1 : 0);
         if (prompt != "yesno") {
             EXPECT_EQ(next.last, prompt == "main" ? ended.last : setup.last);

@@ -4,9 +4,7 @@
 
 #include <csignal>
 #include <pty.h>
-#include <string>
 #include <unistd.h>
-#include <vector>
 
 #include "LineReader.h"
 #include "RawTerminal.h"
@@ -33,17 +31,12 @@ TEST(LineReader, LinesAreTrimmedBoundedAndTheLastOneNeedsNoNewline)
 }
 
 // A window whose player gives the listed commands, one a prompt, then ends the input.
-class ScriptedWindow final : public TermWindow {
-public:
-    explicit ScriptedWindow(std::vector<Command> script) : TermWindow("test"), script_(std::move(script)) {}
-    std::size_t read = 0, ignored = 0;
-
-protected:
+struct ScriptedWindow final : TermWindow {
+    explicit ScriptedWindow(std::vector<Command> script) : TermWindow("test"), script(std::move(script)) {}
     void WriteIgnored(const TermInput&) override { ++ignored; }
-    TermInput Read(Prompt) override { return {read < script_.size() ? script_[read++] : Command::End, ""}; }
-
-private:
-    std::vector<Command> script_;
+    TermInput Read(Prompt) override { return {read < script.size() ? script[read++] : Command::End, ""}; }
+    std::vector<Command> script;
+    std::size_t read = 0, ignored = 0;
 };
 
 TEST(TermWindow, OnlyOkClosesAMessageBox)
@@ -60,8 +53,8 @@ TEST(RawTerminal, ASignalTheParentIgnoredStaysIgnoredAndEveryHandlerIsPutBackAft
 {
     int master = -1, slave = -1;
     ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    const auto hup = std::signal(SIGHUP, SIG_IGN);
-    const auto interrupt = std::signal(SIGINT, OwnHandler);
+    std::signal(SIGHUP, SIG_IGN);
+    std::signal(SIGINT, OwnHandler);
     auto handler = [](int signal) {
         struct sigaction now {};
         ::sigaction(signal, nullptr, &now);
@@ -75,8 +68,6 @@ TEST(RawTerminal, ASignalTheParentIgnoredStaysIgnoredAndEveryHandlerIsPutBackAft
     }
     EXPECT_EQ(handler(SIGINT), OwnHandler);
     EXPECT_EQ(handler(SIGWINCH), SIG_DFL);
-    std::signal(SIGHUP, hup);
-    std::signal(SIGINT, interrupt);
     ::close(slave);
     ::close(master);
 }
