@@ -32,20 +32,6 @@ protected:
         return !Label(id)->pixmap().isNull() && Label(id)->pixmap().toImage() == Bitmap(bitmap, window.devicePixelRatioF()).toImage();
     }
 
-    // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
-    void StartNewGame()
-    {
-        store.values.clear();
-        ModalScript script;
-        script.Then(ModalScript::Is<AboutBox>, PressOk).Click(ids::PitchLevel).Click(ids::Ok).Press();
-        ASSERT_TRUE(window.StartUp());
-        ASSERT_EQ(script.Boxes().size(), 1u);
-        EXPECT_TRUE(script.Boxes()[0].ends_with("\nPLAY BALL!"));
-        EXPECT_EQ(Shown(&Scoreboard::HumanPitchLevel)->text(), QStringLiteral("2"));  // upgraded
-        EXPECT_TRUE(Enabled(ids::PitchButton));
-        EXPECT_FALSE(Enabled(ids::SwingButton));
-    }
-
     PlayVariables play;
     ClassicRandom random;
     SteppingClock clock{1234};
@@ -147,7 +133,15 @@ TEST_F(Window, StartsANewGameWithThePickedSkillAndSavesItOnSaveAndExitOrTheClose
         {[](GameWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }, false},
     };
     for (const auto& [close, saves] : ways) {
-        StartNewGame();
+        // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
+        store.values.clear();
+        ModalScript script;
+        script.Then(ModalScript::Is<AboutBox>, PressOk).Click(ids::PitchLevel).Click(ids::Ok).Press();
+        ASSERT_TRUE(window.StartUp());
+        ASSERT_EQ(script.Boxes().size(), 1u);
+        EXPECT_TRUE(script.Boxes()[0].ends_with("\nPLAY BALL!"));
+        EXPECT_EQ(Shown(&Scoreboard::HumanPitchLevel)->text(), QStringLiteral("2"));  // upgraded
+        EXPECT_TRUE(Enabled(ids::PitchButton) && !Enabled(ids::SwingButton));
         store.values.clear();
         window.show();
         close(window);
