@@ -39,7 +39,7 @@ TEST_F(Dialogs, AboutIconShowsItsOwnBoxAtEveryClick)
     ModalScript script;
     for (int click = 0; click < 2; ++click)
         script.On(&box, [](QWidget* w) { QTest::mouseClick(Control(*w, ids::AboutIcon), Qt::LeftButton); }).Press();
-    script.Click(ids::Ok);
+    script.On(&box, [](QWidget* w) { Click(*w, ids::Ok); });
     box.exec();
     EXPECT_EQ(script.Boxes(), Strings(2, Box(AboutIconText, AboutIconCaption)));
 }

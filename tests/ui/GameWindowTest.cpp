@@ -136,7 +136,11 @@ TEST_F(Window, StartsANewGameWithThePickedSkillAndSavesItOnSaveAndExitOrTheClose
         // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
         store.values.clear();
         ModalScript script;
-        script.Then(ModalScript::Is<AboutBox>, PressOk).Click(ids::PitchLevel).Click(ids::Ok).Press();
+        script.Then(ModalScript::Is<AboutBox>, PressOk).Then(ModalScript::Is<SkillUpgradeDialog>, [](QWidget* w) {
+            Control<QAbstractButton>(*w, ids::PitchLevel)->click();
+            PressOk(w);
+        });
+        script.Press();
         ASSERT_TRUE(window.StartUp());
         ASSERT_EQ(script.Boxes().size(), 1u);
         EXPECT_TRUE(script.Boxes()[0].ends_with("\nPLAY BALL!"));
