@@ -87,6 +87,12 @@ std::string TemplatesJson()
             out += ",\"x\":" + std::to_string(c.X) + ",\"y\":" + std::to_string(c.Y) + ",\"width\":" + std::to_string(c.Width)
                  + ",\"height\":" + std::to_string(c.Height) + ",\"resource\":" + std::to_string(c.Resource) + ",\"member\":";
             Quote(out, c.Member);
+            // A field's label is named by its group and caption, as the scoreboard's table gives them.
+            for (const ScoreboardField& field : ScoreboardFields)
+                if (c.Member == field.Name) {
+                    out += ",\"name\":";
+                    Quote(out, std::string(field.Group) + ' ' + field.Caption);
+                }
             for (const auto& [flag, name] : controlStyles)
                 if (c.Style & flag)
                     out += std::string(",\"") + name + "\":true";

@@ -124,8 +124,6 @@ class Page {
     win.node.setAttribute('role', 'dialog');
     const client = this.frame(win, t.caption, t.systemMenu ? CLOSE : null);
     Object.assign(client.style, { width: `${t.width * UNIT_X}px`, height: `${t.height * UNIT_Y}px` });
-    const texts = t.controls.filter((c) => c.kind === 'label' && c.id < 0);
-    const groups = t.controls.filter((c) => c.kind === 'group');
     for (const c of t.controls) {
       const node = this.control(win, c);
       place(node, c);
@@ -136,12 +134,13 @@ class Page {
       if (c.id >= 0) win.controls.set(c.id, node);
       c.node = node;
     }
-    // A field's label is named by the group it sits in and the caption just left of it.
-    for (const c of t.controls.filter((d) => d.kind === 'label' && d.member)) {
-      const group = groups.find((g) => c.x >= g.x && c.y >= g.y && c.x < g.x + g.width && c.y < g.y + g.height);
-      const caption = texts.filter((s) => Math.abs(s.y - c.y) <= 2 && s.x + s.width <= c.x + 2)
-        .sort((a, b) => b.x + b.width - (a.x + a.width))[0];
-      c.node.setAttribute('aria-labelledby', [group, caption, c].filter(Boolean).map((d) => d.node.id).join(' '));
+    // A field's label is named by its group and caption, which the program sends from the scoreboard's table.
+    for (const c of t.controls.filter((d) => d.name)) {
+      const name = element('span', null, client);
+      name.id = `${c.node.id}-name`;
+      name.hidden = true;
+      name.textContent = c.name;
+      c.node.setAttribute('aria-labelledby', `${name.id} ${c.node.id}`);
     }
     this.stage.appendChild(win.node);
     return win;

@@ -8,10 +8,8 @@ using Lines = std::vector<std::string>;
 
 TEST_F(GameTest, AThirdOutChangesSidesOrEndsTheGameOnlyFromTheNinthOnWithTheScoresApart)
 {
-    const struct {
-        const char* board;  // the half and inning, then both scores
-        const char* message;  // the box the third out shows
-    } cases[] = {
+    // The half and inning and both scores, and the box the third out shows.
+    const std::pair<const char*, const char*> cases[] = {
         {"T1 H0 M0", "ANNOUNCER: Another Out! Bottom of the 1st, Humans Up To Bat!"},
         {"B1 H0 M0", "ANNOUNCER: Another Out! Top of the 2nd, Monsters Up To Bat!"},
         {"B2 H0 M0", "ANNOUNCER: Another Out! Top of the 3rd, Monsters Up To Bat!"},
@@ -29,19 +27,19 @@ TEST_F(GameTest, AThirdOutChangesSidesOrEndsTheGameOnlyFromTheNinthOnWithTheScor
         // An empty inning reads as 0 and takes "th".
         {"T H0 M0", "ANNOUNCER: Another Out! Bottom of the 0th, Humans Up To Bat!"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.board);
-        Load(std::string(c.board) + " b0 s2 o2 h1111 m1111", "110");
-        const bool over = std::string(c.message).find("GAME OVER") != std::string::npos;
+    for (const auto& [board, message] : cases) {
+        SCOPED_TRACE(board);
+        Load(std::string(board) + " b0 s2 o2 h1111 m1111", "110");
+        const bool over = std::string(message).find("GAME OVER") != std::string::npos;
         Play(over ? "p0 no" : "p0");
         // A game that ends erases its save, and No shows the About box and closes the window.
         const Lines boxes = view.Boxes();
         EXPECT_EQ(Lines(boxes.begin() + 1, boxes.end()),
-                  (over ? Lines{c.message, "ask Play Again? no", "about", "close"} : Lines{c.message}));
+                  (over ? Lines{message, "ask Play Again? no", "about", "close"} : Lines{message}));
         EXPECT_EQ(store.values.size(), over ? 0u : 18u);
         EXPECT_EQ(game.Board().Outs, "0");
-        EXPECT_EQ(game.Board().InningHalf, c.board[0] == 'B' ? "T" : "B");
-        EXPECT_EQ(view.PitchEnabled, c.board[0] == 'B');
+        EXPECT_EQ(game.Board().InningHalf, board[0] == 'B' ? "T" : "B");
+        EXPECT_EQ(view.PitchEnabled, board[0] == 'B');
         EXPECT_EQ(Runners(), over ? "110" : "000") << "a game that ends keeps its bases";
     }
 }

@@ -54,8 +54,8 @@ TEST_F(GameTest, ThePitchRollAndTheLevelsDecideStrikeBallCatchOrHit)
         const char* script;
         const char* outcome;
     } cases[] = {
-        {"T1", {}, "p44", "strike"}, {"T1", {}, "p45", "ball"}, {"T1", {}, "p59", "ball"},
-        {"T1", {}, "p60 c24", "caught"}, {"T1", {}, "p60 c25 S", "hit"},
+        // The edges at 44/45 and 59/60 and a catch at 24 are among the whole plays below.
+        {"T1", {}, "p60 c25 S", "hit"},
         // The batting side's Hit level lowers both thresholds: at 13 no ball is left.
         {"B1", {{"HH", "13"}}, "p0 c0", "caught"},
         {"T1", {{"MH", "abc"}}, "p49", "strike"},  // not a number: level 0, a shift of -5
@@ -97,9 +97,6 @@ TEST_F(GameTest, EveryPlayShowsItsBoxesInOrderAndLeavesTheScoreboardAndRunnersAs
         {"T1 H0 M0 b2 s-3 o0 h1111 m1111", "000", "p10", {"UMPIRE: Stee-rike One!"}, "T1 H0 M0 b2 s1 o0 h1111 m1111", "000"},
         {"T1 H0 M0 b-1 s2 o0 h1111 m1111", "000", "p59", {"UMPIRE: Ball One!"}, "T1 H0 M0 b1 s2 o0 h1111 m1111", "000"},
         {"T1 H0 M0 b2 s2 o0 h1111 m1111", "000", "p45", {"UMPIRE: Ball Three!"}, "T1 H0 M0 b3 s2 o0 h1111 m1111", "000"},
-        {"T1 H0 M0 b1 s2 o2 h1111 m1111", "110", "p10",
-         {"UMPIRE: Stee-rike Three! Yer Out!", "ANNOUNCER: Another Out! Bottom of the 1st, Humans Up To Bat!"},
-         "B1 H0 M0 b0 s0 o0 h1111 m1111", "000"},
         // The walk moves the runners as a single does, so a forced run is announced first.
         {"T1 H0 M0 b3 s2 o0 h1111 m1111", "111", "p50 d1", {MonstersScore("Hit"), "UMPIRE: Ball Four!\nANNOUNCER: A Walk for the Monsters!"},
          "T1 H0 M1 b0 s0 o0 h1111 m1211", "111"},
@@ -108,10 +105,6 @@ TEST_F(GameTest, EveryPlayShowsItsBoxesInOrderAndLeavesTheScoreboardAndRunnersAs
         {"B1 H0 M0 b2 s1 o0 h1111 m1111", "100", "p60 c24",
          {"ANNOUNCER: The Human swings and hits the ball!\nANNOUNCER: The Monster caught the ball!"},
          "B1 H0 M0 b0 s0 o1 h1111 m1111", "100"},
-        {"T3 H0 M0 b0 s0 o2 h1111 m1111", "001", "p60 c0",
-         {"ANNOUNCER: The Monster swings and hits the ball!\nANNOUNCER: The Human caught the ball!",
-          "ANNOUNCER: Another Out! Bottom of the 3rd, Humans Up To Bat!"},
-         "B3 H0 M0 b0 s0 o0 h1111 m1111", "000"},
         // The zones of extra-base attempts at level 1 end at 69, 84 and 94 (the movement table
         // below starts each one).
         {"B1 H0 M0 b2 s1 o0 h1111 m1111", "000", "p69 c99 M", Running("human", 1), "B1 H0 M0 b0 s0 o0 h1111 m1111", "100"},
@@ -201,16 +194,8 @@ TEST_F(GameTest, EveryCellOfTheMovementTableMovesRunnersAndScoresAsItSays)
             for (int run = 0; run < runs; ++run)
                 script += " d0";
             Play(script);
+            // Play checks the base pictures against these runners.
             EXPECT_EQ(Runners(), after);
-            Lines pictures;
-            for (const auto& line : view.Log)
-                if (line.rfind("base ", 0) == 0)
-                    pictures.push_back(line);
-            ASSERT_GE(pictures.size(), 3u);
-            pictures.erase(pictures.begin(), pictures.end() - 3);
-            EXPECT_EQ(pictures, (Lines{std::string("base 1 ") + (after[0] == '1' ? "on" : "off"),
-                                       std::string("base 2 ") + (after[1] == '1' ? "on" : "off"),
-                                       std::string("base 3 ") + (after[2] == '1' ? "on" : "off")}));
             EXPECT_EQ(game.Board().MonstersScore, std::to_string(runs));
         }
     }

@@ -8,22 +8,20 @@
 namespace pennantry {
 namespace {
 
-std::vector<int> FirstDraws(ClassicRandom random, int count)
-{
-    std::vector<int> draws;
-    for (int i = 0; i < count; ++i)
-        draws.push_back(random.Rand());
-    return draws;
-}
-
 TEST(ClassicRandom, PlaysTheRuntimeSequenceForEachSeedAndStartsAsIfSeededWithOne)
 {
-    ClassicRandom seeded;
-    EXPECT_EQ(FirstDraws(seeded, 5), (std::vector<int>{41, 18467, 6334, 26500, 19169}));
-    seeded.Seed(0);
-    EXPECT_EQ(FirstDraws(seeded, 4), (std::vector<int>{38, 7719, 21238, 2437}));
-    seeded.Seed(0xFFFFFFFFu);
-    for (int draw : FirstDraws(seeded, 1000))
+    ClassicRandom random;
+    const auto draws = [&random](int count) {
+        std::vector<int> drawn(static_cast<std::size_t>(count));
+        for (int& draw : drawn)
+            draw = random.Rand();
+        return drawn;
+    };
+    EXPECT_EQ(draws(5), (std::vector<int>{41, 18467, 6334, 26500, 19169}));
+    random.Seed(0);
+    EXPECT_EQ(draws(4), (std::vector<int>{38, 7719, 21238, 2437}));
+    random.Seed(0xFFFFFFFFu);
+    for (int draw : draws(1000))
         ASSERT_TRUE(draw >= 0 && draw <= 32767);
 }
 

@@ -6,7 +6,6 @@
 namespace pennantry::test {
 namespace {
 
-// The next queued answer; an empty queue fails the test and gets the most harmless answer.
 template <typename T>
 T Next(std::deque<T>& queue, T harmless, const char* what)
 {

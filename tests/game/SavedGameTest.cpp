@@ -6,16 +6,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Values SavedSet()
-{
-    return {{"B1", "2"}, {"B2", "0"}, {"B3", "x"}, {"BA", "1"}, {"HC", "7"}, {"HP", "1"}, {"HR", "3"}, {"HH", "1"},
-            {"MC", "2"}, {"MP", "1"}, {"MR", "1"}, {"MH", "4"}, {"MRS", "3"}, {"HRS", "5"}, {"IN", "12"}, {"IP", "t"},
-            {"OU", "2"}, {"ST", "1"}};
-}
+const Values Saved{{"B1", "2"}, {"B2", "0"}, {"B3", "x"},  {"BA", "1"},  {"HC", "7"},  {"HP", "1"},
+                   {"HR", "3"}, {"HH", "1"}, {"MC", "2"},  {"MP", "1"},  {"MR", "1"},  {"MH", "4"},
+                   {"MRS", "3"}, {"HRS", "5"}, {"IN", "12"}, {"IP", "t"}, {"OU", "2"}, {"ST", "1"}};
 
 TEST_F(GameTest, StartUpSeedsShowsTheAboutBoxThenLoadsTheSavedGame)
 {
-    store.values = SavedSet();
+    store.values = Saved;
     EXPECT_TRUE(game.StartUp());
     // Any half but exactly "T" puts the Humans at bat.
     EXPECT_EQ(view.Log, (Lines{"about", "base 1 on", "pitch off", "swing on", "refresh t12 H5 M3 b1 s1 o2 h3117 m1412"}));
@@ -81,7 +78,7 @@ TEST_F(GameTest, TheAboutCommandAndItsLowBitVariantsOpenTheAboutBox)
 
 TEST_F(GameTest, AValueThatCannotBeReadGivesItsFieldTheTextOfANewGame)
 {
-    Values saved = SavedSet();
+    Values saved = Saved;
     saved.erase("HC");
     saved.erase("IP");
     saved["MRS"] = std::string(100, '9');

@@ -39,7 +39,7 @@ TEST_F(Dialogs, AboutIconShowsItsOwnBoxAtEveryClick)
     ModalScript script;
     for (int click = 0; click < 2; ++click)
         script.On(&box, [](QWidget* w) { QTest::mouseClick(Control(*w, ids::AboutIcon), Qt::LeftButton); }).Press();
-    script.Click(ids::Ok);
+    script.On(&box, [](QWidget* w) { Click(*w, ids::Ok); });
     box.exec();
     EXPECT_EQ(script.Boxes(), Strings(2, Box(AboutIconText, AboutIconCaption)));
 }
@@ -74,57 +74,44 @@ TEST_F(Dialogs, SkillDialogTakesOkOnlyAfterAPickAndLeavesTheLastPickInSkillChoic
     }
 }
 
-TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstAndEndsByEveryWayOut)
+// Hit is the side that takes every blow (0 the monster, 1 the human): five leave it 5 points, the
+// sixth decides. A case without a way out attacks until then.
+TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstShowsEveryBlowButTheLastAndEndsByEveryWayOut)
 {
-    const struct { char Side; int Bases; bool ReturnEnabled; std::function<void(BattleDialog&)> Leave; bool Surrenders; } cases[] = {
-        {'H', 1, false, [](BattleDialog& d) { Click(d, ids::SurrenderBase); }, true},
-        {'H', 2, true, [](BattleDialog& d) { d.close(); }, true},
-        {'h', 4, true, [](BattleDialog& d) { Click(d, ids::ReturnToBase); }, false},
-        {'M', 2, false, [](BattleDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, true},
+    const std::string surrender = "ANNOUNCER: The player surrenders the base to the monster!";
+    const struct { char Side; int Bases, Hit; bool ReturnEnabled; std::function<void(BattleDialog&)> Leave; std::string Ending; } cases[] = {
+        {'H', 1, 0, false, nullptr, "ANNOUNCER: The human wins the base!"},
+        {'H', 1, 1, false, nullptr, "ANNOUNCER: The human is O-U-T!"},
+        {'H', 1, 0, false, [](BattleDialog& d) { Click(d, ids::SurrenderBase); }, surrender},
+        {'H', 2, 0, true, [](BattleDialog& d) { d.close(); }, surrender},
+        {'h', 4, 0, true, [](BattleDialog& d) { Click(d, ids::ReturnToBase); }, ""},
+        {'M', 2, 0, false, [](BattleDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, surrender},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(1, c.Side) + std::to_string(c.Bases));
-        Battle battle(c.Side, c.Bases, 0);
+        SCOPED_TRACE("case " + std::to_string(&c - cases));
+        Battle battle(c.Side, c.Bases, c.Hit);
         BattleDialog& dialog = battle.dialog;
+        QLabel* hit = Control<QLabel>(dialog, c.Hit == 0 ? ids::MonsterHp : ids::HumanHp);
+        QLabel* spared = Control<QLabel>(dialog, c.Hit == 0 ? ids::HumanHp : ids::MonsterHp);
         ModalScript script;
-        script.On(&dialog, [&](QWidget*) {
-            EXPECT_EQ(Control(dialog, ids::ReturnToBase)->isEnabled(), c.ReturnEnabled);
-            EXPECT_EQ(dialog.focusWidget(), Control(dialog, ids::Attack));
-            c.Leave(dialog);
-        });
-        if (c.Surrenders)
+        for (int blow = 0; blow < (c.Leave ? 1 : 6); ++blow)
+            script.On(&dialog, [&, blow](QWidget*) {
+                EXPECT_EQ(Control(dialog, ids::ReturnToBase)->isEnabled(), c.ReturnEnabled);
+                EXPECT_EQ(dialog.focusWidget(), Control(dialog, ids::Attack));
+                EXPECT_EQ(hit->text(), QString::number(50 - 9 * blow));
+                c.Leave ? c.Leave(dialog) : Click(dialog, ids::Attack);
+            });
+        if (!c.Leave)
+            script.Then(ModalScript::Is<QMessageBox>, [&](QWidget*) {
+                EXPECT_EQ(hit->text() + QLatin1Char('/') + spared->text(), QStringLiteral("5/50"));
+                EXPECT_EQ(Control<QLabel>(dialog, ids::BattleMessage)->text(),
+                          QStringLiteral("ANNOUNCER: The %1 lost 9 health points!").arg(c.Hit == 0 ? "monster" : "human"));
+            });
+        if (!c.Ending.empty())
             script.Press();
         dialog.Run();
         EXPECT_FALSE(dialog.isVisible());
-        const std::string surrender = Box("ANNOUNCER: The player surrenders the base to the monster!");
-        EXPECT_EQ(script.Boxes(), Strings(c.Surrenders ? 1 : 0, surrender));
-    }
-}
-
-TEST_F(Dialogs, BattleShowsEveryBlowButTheDecidingOneUnderItsEndingsBox)
-{
-    // Each side in turn takes every blow: five leave it 5 points, the sixth decides.
-    for (const int side : {0, 1}) {
-        Battle battle('H', 1, side);
-        BattleDialog& dialog = battle.dialog;
-        QLabel* hit = Control<QLabel>(dialog, side == 0 ? ids::MonsterHp : ids::HumanHp);
-        QLabel* spared = Control<QLabel>(dialog, side == 0 ? ids::HumanHp : ids::MonsterHp);
-        ModalScript script;
-        for (int blow = 0; blow < 6; ++blow)
-            script.On(&dialog, [&, blow](QWidget*) {
-                EXPECT_EQ(hit->text(), QString::number(50 - 9 * blow));
-                Click(dialog, ids::Attack);
-            });
-        script.Then(ModalScript::Is<QMessageBox>, [&](QWidget*) {
-            EXPECT_EQ(hit->text() + QLatin1Char('/') + spared->text(), QStringLiteral("5/50"));
-            EXPECT_EQ(Control<QLabel>(dialog, ids::BattleMessage)->text(),
-                      QStringLiteral("ANNOUNCER: The %1 lost 9 health points!").arg(side == 0 ? "monster" : "human"));
-        });
-        script.Press();
-        dialog.Run();
-        EXPECT_FALSE(dialog.isVisible());
-        const char* ending = side == 0 ? "ANNOUNCER: The human wins the base!" : "ANNOUNCER: The human is O-U-T!";
-        EXPECT_EQ(script.Boxes(), Strings{Box(ending)});
+        EXPECT_EQ(script.Boxes(), Strings(c.Ending.empty() ? 0 : 1, Box(c.Ending)));
     }
 }
 

@@ -68,15 +68,6 @@ public:
                 box->button(button)->click();
         });
     }
-    // The window with a button of this identifier: clicks it.
-    ModalScript& Click(int id)
-    {
-        const auto button = [name = QString::number(id)](QWidget* w) {
-            return w->findChild<QAbstractButton*>(name, Qt::FindDirectChildrenOnly);
-        };
-        return Then([button](QWidget* w) { return button(w) != nullptr; }, [button](QWidget* w) { button(w)->click(); });
-    }
-
     template <class W>
     static bool Is(QWidget* window) { return qobject_cast<W*>(window) != nullptr; }
     const std::vector<std::string>& Boxes() const { return boxes_; }

@@ -79,9 +79,8 @@ class Browser:
         raise AssertionError(f'still false after {seconds} s: {expression}')
 
     def center(self, selector):
-        box = self.js(f'(() => {{ const r = document.querySelector({json.dumps(selector)}).getBoundingClientRect();'
-                      ' return [r.x + r.width / 2, r.y + r.height / 2]; })()')
-        return box
+        return self.js(f'(() => {{ const r = document.querySelector({json.dumps(selector)}).getBoundingClientRect();'
+                       ' return [r.x + r.width / 2, r.y + r.height / 2]; })()')
 
     def click(self, selector):
         x, y = self.center(selector)

@@ -28,13 +28,11 @@ protected:
 TEST_F(RegistryStoreTest, KeepsEighteenTextsAsWrittenAndErasesThem)
 {
     ASSERT_TRUE(store.Open());
+    const std::vector<std::string> names{"BA", "B1", "B2", "B3", "HC", "MC", "HP", "MP", "HH", "MH", "HR", "MR", "HRS", "MRS",
+                                         "IN", "IP", "OU", "ST"};
     std::vector<std::pair<std::string, std::string>> values;
-    std::vector<std::string> names;
-    for (const char* name : {"BA", "B1", "B2", "B3", "HC", "MC", "HP", "MP", "HH", "MH", "HR", "MR", "HRS", "MRS", "IN",
-                             "IP", "OU", "ST"}) {
-        values.emplace_back(name, std::string(name) + "-" + std::to_string(values.size()));
-        names.emplace_back(name);
-    }
+    for (const auto& name : names)
+        values.emplace_back(name, name + "-" + std::to_string(values.size()));
     values[0].second = "";
     values[14].second = std::string(99, '9');
     EXPECT_EQ(store.Write(values), std::nullopt);
