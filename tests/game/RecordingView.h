@@ -60,7 +60,8 @@ public:
 
     void RefreshBattle(const BattleLabels& l) override
     {
-        Log.push_back("hp " + l.MonsterHp + "/" + l.HumanHp + (l.BattleMessage.empty() ? "" : " " + l.BattleMessage));
+        Log.push_back("hp " + std::to_string(l.MonsterHp) + "/" + std::to_string(l.HumanHp) +
+                      (l.BattleMessage.empty() ? "" : " " + std::string(l.BattleMessage)));
     }
     void EnableReturnToBase(bool enabled) override { Log.push_back(enabled ? "return on" : "return off"); }
     void ShowMessage(const std::string& text) override { Log.push_back("message [battle] " + text); }
