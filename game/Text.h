@@ -15,6 +15,10 @@ std::int32_t ReadNumber(std::string_view text);
 // Decimal text of a value, clamped to the 32-bit range so that it always reads back the same.
 std::string WriteNumber(std::int64_t value);
 
+// The same text written into a field in place; a one-digit value (nearly every count and
+// level) is written without building a string.
+void WriteNumber(std::string& field, std::int64_t value);
+
 // Adds one to the number a field holds; a field at the upper bound stays there.
 void RaiseByOne(std::string& field);
 
