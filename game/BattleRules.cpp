@@ -8,13 +8,20 @@ namespace {
 
 // The twenty announcements a blow can make, by the side hit (0 the human, 1 the monster) and
 // the damage; built once, so that a blow points at its text instead of composing it.
-const std::array<std::array<std::string, 10>, 2> BlowMessages = [] {
+const std::array<std::array<std::string, 10>, 2> BlowTexts = [] {
     std::array<std::array<std::string, 10>, 2> texts;
     for (int side = 0; side < 2; ++side)
         for (int damage = 0; damage < 10; ++damage)
             texts[side][damage] = std::string("ANNOUNCER: The ") + (side ? "monster" : "human") + " lost " +
                                   std::to_string(damage) + " health points!";
     return texts;
+}();
+const std::array<std::array<std::string_view, 10>, 2> BlowMessages = [] {
+    std::array<std::array<std::string_view, 10>, 2> views;
+    for (std::size_t side = 0; side < 2; ++side)
+        for (std::size_t damage = 0; damage < 10; ++damage)
+            views[side][damage] = BlowTexts[side][damage];
+    return views;
 }();
 
 // The endings' announcements, by the runner (0 the monster, 1 the human).
@@ -45,13 +52,13 @@ void BattleRules::OnAttack(BattleView& view)
     if (ended_)
         return;
     // All three numbers are drawn on every blow, whether or not the last is needed.
-    const int coin = Draw(random_, 2);
-    const int damage = Draw(random_, 10);
-    const int turnBack = Draw(random_, 20);
-    const bool humanRunner = play_.HumansBat();
+    const auto [first, second, third] = random_.RandThree();
+    const int coin = TakeModulo(first, 2);
+    const int damage = TakeModulo(second, 10);
+    const int turnBack = TakeModulo(third, 20);
 
     // A monster runner may turn back on an extra-base attempt, never on his way to first base.
-    if (!humanRunner && turnBack == 0 && play_.BasesAdvanced > 1) {
+    if (turnBack == 0 && !play_.HumansBat() && play_.BasesAdvanced > 1) {
         play_.AdvanceStopped = 1;
         play_.RunnerOut = 0;
         play_.HumansWonBattle = 1;
@@ -63,6 +70,7 @@ void BattleRules::OnAttack(BattleView& view)
     const bool monsterHit = coin == 0;
     if (Hurt(monsterHit, damage)) {
         // The runner takes the base when the other side falls, and is out when his own does.
+        const bool humanRunner = play_.HumansBat();
         if (monsterHit == humanRunner) {
             view.ShowMessage(WinsTheBase[humanRunner]);
             play_.RunnerOut = 0;
@@ -106,7 +114,9 @@ void BattleRules::OnReturnToBase(BattleView&)
 
 bool BattleRules::Hurt(bool monsterHit, int damage)
 {
-    int& hp = monsterHit ? labels_.MonsterHp : labels_.HumanHp;
+    // Chosen by index rather than by a branch: the side hit is a coin toss no branch can foresee.
+    constexpr std::array<int BattleLabels::*, 2> HitPoints{&BattleLabels::HumanHp, &BattleLabels::MonsterHp};
+    int& hp = labels_.*HitPoints[monsterHit];
     // The deciding blow ends the battle unshown; its labels would be read back as they were.
     if (hp - damage <= 0)
         return true;

@@ -15,7 +15,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::int32_t ReadNumber(std::string_view text)
+std::int32_t ReadAnyNumber(std::string_view text)
 {
     // Nearly every field is a few digits and nothing else: those read without the general rules.
     if (!text.empty() && text.size() <= 9) {
@@ -46,7 +46,7 @@ std::string WriteNumber(std::int64_t value)
     return std::to_string(std::clamp(value, Lowest, Highest));
 }
 
-void WriteNumber(std::string& field, std::int64_t value)
+void WriteAnyNumber(std::string& field, std::int64_t value)
 {
     if (value < 0 || value > 9) {
         field = WriteNumber(value);

@@ -26,6 +26,12 @@ public:
     };
     void Seed(std::uint32_t seed) override { Seeds.push_back(seed); }
     int Rand() override;
+    std::array<int, 3> RandThree() override
+    {
+        const int first = Rand();
+        const int second = Rand();
+        return {first, second, Rand()};
+    }
 
     std::deque<Scripted> Values;
     std::vector<std::uint32_t> Seeds;
