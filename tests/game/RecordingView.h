@@ -26,12 +26,8 @@ public:
     };
     void Seed(std::uint32_t seed) override { Seeds.push_back(seed); }
     int Rand() override;
-    std::array<int, 3> RandThree() override
-    {
-        const int first = Rand();
-        const int second = Rand();
-        return {first, second, Rand()};
-    }
+    // A braced list is evaluated left to right: the three draws in order.
+    std::array<int, 3> RandThree() override { return {Rand(), Rand(), Rand()}; }
 
     std::deque<Scripted> Values;
     std::vector<std::uint32_t> Seeds;
