@@ -114,10 +114,12 @@ TEST_F(SettingsStoreTest, OpeningFailsOnlyWhereTheFileCannotBeReadOrCreatedAndNe
         {"a FIFO", [this] { fs::create_directories(path.parent_path()), mkfifo(path.c_str(), 0600); }, false, {}},
         {"a link to an endless device", link("/dev/zero"), false, {}},
         {"a file larger than any saved game", [this] { PutFile(path, "B1=1\n" + std::string(64 * 1024, ';')); }, false, {}},
+        {"a link to a file of exactly the largest size", link(root / "largest.conf"), true, "1"},
         {"a link that leads nowhere yet", link("target.conf"), true, {}},
         {"a link to a file", link(root / "elsewhere.conf"), true, "7"},
     };
     PutFile("elsewhere.conf", "B1=7\n");
+    PutFile("largest.conf", "B1=1\n" + std::string(64 * 1024 - 5, ';'));
     for (const auto& [what, make, opens, first] : cases) {
         SCOPED_TRACE(what);
         fs::remove_all(root / "Tessivar");
