@@ -16,7 +16,7 @@ namespace {
 using test::Box;
 using test::ModalScript;
 using Strings = std::vector<std::string>;
-using Dialogs = test::UiTest;
+using Dialogs = testing::Test;
 
 void Click(QWidget& dialog, int id) { Control<QAbstractButton>(dialog, id)->click(); }
 

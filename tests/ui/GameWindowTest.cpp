@@ -20,7 +20,7 @@ using test::ModalScript;
 
 void PressOk(QWidget* window) { Control<QPushButton>(*window, ids::Ok)->click(); }
 
-class Window : public test::UiTest {
+class Window : public testing::Test {
 protected:
     QLabel* Label(int id) { return Control<QLabel>(window, id); }
     QLabel* Shown(std::string Scoreboard::*field) { return Label(FieldOf(field).Label); }
