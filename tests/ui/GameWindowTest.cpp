@@ -58,17 +58,19 @@ TEST_F(Window, AStoreThatCannotOpenShowsItsMessageAndNoWindowAtAll)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(Window, StartsANewGameWithThePickedSkillAndSavesItOnTheCloseBoxOrSaveAndExitButNotOnEscape)
+TEST_F(Window, StartsANewGameWithThePickedSkillOpensAboutOnItsButtonAndSavesOnTheCloseBoxOrSaveAndExitButNotOnEscape)
 {
-    // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
+    // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box;
+    // then the About button.
     ModalScript script;
     script.Then(ModalScript::Is<AboutBox>, PressOk).Then(ModalScript::Is<SkillUpgradeDialog>, [](QWidget* w) {
         Control<QAbstractButton>(*w, ids::PitchLevel)->click();
         PressOk(w);
     });
-    script.Press();
+    script.Press().Then(ModalScript::Is<AboutBox>, PressOk);
     ASSERT_TRUE(window.StartUp());
     EXPECT_EQ(Shown(&Scoreboard::HumanPitchLevel)->text(), QStringLiteral("2"));  // upgraded
+    Button(ids::AboutButton)->click();
     // The close box first, while nothing has closed the window yet.
     const std::pair<std::function<void(GameWindow&)>, bool> ways[] = {
         {[](GameWindow& w) { w.close(); }, true},
@@ -94,7 +96,7 @@ TEST_F(Window, LoadsTheSavedGameAfterTheAboutBoxThenHoldingEnterPlaysThroughGame
                     {"IN", "9"}, {"IP", "B"}, {"OU", "2"}, {"ST", "1"}};
     const auto saved = store.values;
     QApplication::setStyle(new ButtonIconsStyle);
-    int presses = 0, iconed = 0;
+    int presses = 0, iconed = 0, battles = 0;
     bool aboutFirst = false, answerRequired = false, playAgain = false, over = false;
     std::vector<QString> misplaced, falseDefaults;
     std::function<void()> press = [&] {
@@ -133,6 +135,7 @@ TEST_F(Window, LoadsTheSavedGameAfterTheAboutBoxThenHoldingEnterPlaysThroughGame
                 return;
             }
         }
+        battles += qobject_cast<BattleDialog*>(modal) != nullptr;
         if (qobject_cast<SkillUpgradeDialog*>(modal))
             QTest::keyClick(modal->focusWidget(), Qt::Key_Space);  // Enter alone picks no skill
         QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Return);
@@ -159,7 +162,7 @@ TEST_F(Window, LoadsTheSavedGameAfterTheAboutBoxThenHoldingEnterPlaysThroughGame
 
     window.Run();
     QApplication::setStyle(QStringLiteral("fusion"));
-    EXPECT_TRUE(aboutFirst && over && playAgain && answerRequired && presses <= 3000) << presses << " presses in the window";
+    EXPECT_TRUE(aboutFirst && over && playAgain && answerRequired && battles > 0 && presses <= 3000) << presses << " presses in the window";
     EXPECT_EQ(iconed, 0);
     EXPECT_EQ(misplaced, std::vector<QString>());
     EXPECT_EQ(falseDefaults, std::vector<QString>());
