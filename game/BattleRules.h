@@ -2,16 +2,20 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "PlayVariables.h"
 #include "Random.h"
 
 namespace pennantry {
 
+// What the dialog's three labels show. Hit points are shown as decimal numbers; a blow changes
+// numbers, not texts, so a battle of many blows composes nothing. The announcement is one of the
+// battle's fixed texts, which live as long as the program (empty before the first blow).
 struct BattleLabels {
-    std::string MonsterHp;
-    std::string HumanHp;
-    std::string BattleMessage;
+    int MonsterHp = 50;
+    int HumanHp = 50;
+    std::string_view BattleMessage;
     bool operator==(const BattleLabels&) const = default;
 };
 
@@ -19,7 +23,7 @@ struct BattleLabels {
 class BattleView {
 public:
     virtual ~BattleView() = default;
-    // Copy the three texts into the dialog's labels.
+    // Show the three labels in the dialog.
     virtual void RefreshBattle(const BattleLabels& labels) = 0;
     // Set once, as the dialog opens.
     virtual void EnableReturnToBase(bool enabled) = 0;
@@ -47,7 +51,7 @@ public:
     bool Ended() const { return ended_; }
     bool ReturnToBaseEnabled() const { return returnEnabled_; }
     // The labels as the dialog last showed them.
-    const BattleLabels& Shown() const { return texts_; }
+    const BattleLabels& Shown() const { return labels_; }
 
 private:
     void Refresh(BattleView& view);
@@ -59,10 +63,9 @@ private:
     PlayVariables& play_;
     Random& random_;
     Clock& clock_;
-    // The dialog's texts. Ending reads the labels back into them, so a deciding blow is never
-    // written here: they always equal what the dialog last showed, and a refresh hands them over
-    // as they are.
-    BattleLabels texts_;
+    // What the dialog shows. Ending reads the labels back, so a deciding blow is never written
+    // here: they always equal what the dialog last showed, and a refresh hands them over as they are.
+    BattleLabels labels_;
     bool returnEnabled_ = false;
     bool ended_ = false;
 };

@@ -218,10 +218,10 @@ void Game::Strike()
     Announce(StrikeCalls[static_cast<std::size_t>(count == 0 ? 2 : count - 1)]);
     if (count == 0) {
         RecordOut();
-        board_.Balls = "0";
-        board_.Strikes = "0";
+        WriteNumber(board_.Balls, 0);
+        WriteNumber(board_.Strikes, 0);
     }
-    board_.Strikes = WriteNumber(count);
+    WriteNumber(board_.Strikes, count);
     UpdateData();
 }
 
@@ -231,14 +231,14 @@ void Game::Ball()
     if (count > 3)
         count = 0;
     if (count > 0) {
-        board_.Balls = WriteNumber(count);
+        WriteNumber(board_.Balls, count);
     } else {
         // The walk moves the runners as a single does, so a forced run is announced before the
         // fourth ball is: intended.
         play_.BasesAdvanced += 1;
         AdvanceRunners();
-        board_.Strikes = "0";
-        board_.Balls = "0";
+        WriteNumber(board_.Strikes, 0);
+        WriteNumber(board_.Balls, 0);
         play_.BasesAdvanced = 0;
     }
     Announce(count > 0 ? BallCalls[static_cast<std::size_t>(count - 1)] : WalkCalls[play_.HumansBat()]);
@@ -252,8 +252,8 @@ void Game::BallInPlay(int pitchRoll)
     if (catchRoll >= catchEdge + 25)
         return Hit(pitchRoll);
     Announce(CaughtCalls[humans]);
-    board_.Strikes = "0";
-    board_.Balls = "0";
+    WriteNumber(board_.Strikes, 0);
+    WriteNumber(board_.Balls, 0);
     RecordOut();
     UpdateData();
 }
@@ -320,15 +320,15 @@ void Game::EndPitch()
 void Game::RecordOut()
 {
     const std::int64_t outs = Count(board_.Outs) + 1;
-    board_.Outs = WriteNumber(outs);
+    WriteNumber(board_.Outs, outs);
     if (outs < 3) {
         UpdateData();
         return;
     }
 
     std::int64_t inning = ReadNumber(board_.Inning);
-    board_.Outs = "0";
-    std::string text;
+    WriteNumber(board_.Outs, 0);
+    const char* text;
     bool humansUp;
     // Only exactly "T" is a top half; any other text counts as a bottom.
     if (board_.InningHalf == "T") {
@@ -340,7 +340,7 @@ void Game::RecordOut()
     } else {
         board_.InningHalf = "T";
         inning = std::min<std::int64_t>(inning + 1, std::numeric_limits<std::int32_t>::max());
-        board_.Inning = WriteNumber(inning);
+        WriteNumber(board_.Inning, inning);
         text = "ANNOUNCER: Another Out! Top of the ";
         view_.EnablePlayButton(PlayButton::Swing, false);
         view_.EnablePlayButton(PlayButton::Pitch, true);
@@ -362,9 +362,15 @@ void Game::RecordOut()
         return;
     }
 
-    text += WriteNumber(inning) + OrdinalSuffix(board_.Inning) + ", " + (humansUp ? "Humans" : "Monsters") +
-            " Up To Bat!";
-    Announce(text);
+    // Composed in a buffer the game keeps, so that a change of sides allocates nothing.
+    std::string& call = announcement_;
+    call.assign(text);
+    call += WriteNumber(inning);
+    call += OrdinalSuffix(board_.Inning);
+    call += ", ";
+    call += humansUp ? "Humans" : "Monsters";
+    call += " Up To Bat!";
+    Announce(call);
     ClearBases();
     UpdateData();
 }
@@ -389,21 +395,21 @@ void Game::NewGame()
     SkillUpgradeRules choice(play_);
     view_.RunSkillDialog(choice);
 
-    board_.Balls = "0";
+    WriteNumber(board_.Balls, 0);
     board_.HumanPitchLevel = "1";
     board_.HumanCatchLevel = "1";
     board_.HumanRunLevel = "1";
     board_.HumanHitLevel = "1";
-    board_.HumansScore = "0";
+    WriteNumber(board_.HumansScore, 0);
     board_.Inning = "1";
     board_.InningHalf = "T";
     board_.MonsterPitchLevel = "1";
     board_.MonsterCatchLevel = "1";
     board_.MonsterRunLevel = "1";
     board_.MonsterHitLevel = "1";
-    board_.MonstersScore = "0";
-    board_.Outs = "0";
-    board_.Strikes = "0";
+    WriteNumber(board_.MonstersScore, 0);
+    WriteNumber(board_.Outs, 0);
+    WriteNumber(board_.Strikes, 0);
 
     view_.ShowBall(false);
     view_.EnablePlayButton(PlayButton::Pitch, true);
@@ -480,8 +486,8 @@ void Game::RunBattle()
         SettleStoppedRunner();
     if (gameEndedInPlay_)
         return;
-    board_.Balls = "0";
-    board_.Strikes = "0";
+    WriteNumber(board_.Balls, 0);
+    WriteNumber(board_.Strikes, 0);
 }
 
 void Game::AttemptDouble()

@@ -88,6 +88,8 @@ private:
     std::uint8_t runnerOnFirst_ = 0;
     std::uint8_t runnerOnSecond_ = 0;
     std::uint8_t runnerOnThird_ = 0;
+    // The change-of-sides announcement, composed here so that its memory is reused.
+    std::string announcement_;
 
     WindowOps& view_;
     Random& random_;

@@ -1,6 +1,7 @@
 // The random generator and the clock, both handed to the game so that tests can script them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace pennantry {
@@ -11,14 +12,17 @@ public:
     virtual ~Random() = default;
     virtual void Seed(std::uint32_t seed) = 0;
     virtual int Rand() = 0;
+    // Three draws in a row, as every blow of a battle takes them: the same as three calls.
+    virtual std::array<int, 3> RandThree() = 0;
 };
 
-// One draw taken % n, as every random choice of the game is; never negative.
-inline int Draw(Random& random, int n)
+// A draw taken % n, as every random choice of the game is; never negative.
+inline int TakeModulo(int draw, int n)
 {
-    const int r = random.Rand() % n;
+    const int r = draw % n;
     return r < 0 ? r + n : r;
 }
+inline int Draw(Random& random, int n) { return TakeModulo(random.Rand(), n); }
 
 // The classic runtime generator, so that one seed plays the same game on every platform.
 class ClassicRandom final : public Random {
@@ -26,11 +30,28 @@ public:
     void Seed(std::uint32_t seed) override { state_ = seed; }
     int Rand() override
     {
-        state_ = state_ * 214013u + 2531011u;
-        return static_cast<int>((state_ >> 16) & 0x7FFFu);
+        state_ = state_ * Multiplier + Increment;
+        return Output(state_);
+    }
+    // Each of the three states straight from the first, so that no step waits for the one before.
+    std::array<int, 3> RandThree() override
+    {
+        const std::uint32_t state = state_;
+        state_ = state * Multiplier3 + Increment3;
+        return {Output(state * Multiplier + Increment), Output(state * Multiplier2 + Increment2), Output(state_)};
     }
 
 private:
+    static constexpr std::uint32_t Multiplier = 214013u;
+    static constexpr std::uint32_t Increment = 2531011u;
+    // Two and three steps at once (arithmetic modulo 2^32, as the generator's own).
+    static constexpr std::uint32_t Multiplier2 = Multiplier * Multiplier;
+    static constexpr std::uint32_t Increment2 = Increment * Multiplier + Increment;
+    static constexpr std::uint32_t Multiplier3 = Multiplier2 * Multiplier;
+    static constexpr std::uint32_t Increment3 = Increment2 * Multiplier + Increment;
+    static int Output(std::uint32_t state) { return static_cast<int>((state >> 16) & 0x7FFFu); }
+
+
     std::uint32_t state_ = 1;  // the runtime's state before any seeding
 };
 

@@ -15,7 +15,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::int32_t ReadNumber(std::string_view text)
+std::int32_t ReadAnyNumber(std::string_view text)
 {
     // Nearly every field is a few digits and nothing else: those read without the general rules.
     if (!text.empty() && text.size() <= 9) {
@@ -46,9 +46,17 @@ std::string WriteNumber(std::int64_t value)
     return std::to_string(std::clamp(value, Lowest, Highest));
 }
 
-void RaiseByOne(std::string& field)
+void WriteAnyNumber(std::string& field, std::int64_t value)
 {
-    field = WriteNumber(std::int64_t{ReadNumber(field)} + 1);
+    if (value < 0 || value > 9) {
+        field = WriteNumber(value);
+        return;
+    }
+    if (field.size() != 1)
+        field.resize(1);
+    field[0] = static_cast<char>('0' + value);
 }
+
+void RaiseByOne(std::string& field) { WriteNumber(field, std::int64_t{ReadNumber(field)} + 1); }
 
 }  // namespace pennantry

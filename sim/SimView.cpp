@@ -88,14 +88,13 @@ void SimView::RunBattleDialog(BattleRules& rules)
         rules.OnReturnToBase(*this);
         ++Record.OtherPresses;
     }
-    for (int blows = 0; !rules.Ended(); ++blows) {
-        if (blows == BlowLimit) {
-            EndlessBattle = true;
-            rules.OnClose(*this);
-            break;
-        }
+    int blows = 0;
+    for (; !rules.Ended() && blows < BlowLimit; ++blows)
         rules.OnAttack(*this);
-        ++Record.AttackPresses;
+    Record.AttackPresses += blows;
+    if (!rules.Ended()) {
+        EndlessBattle = true;
+        rules.OnClose(*this);
     }
     Record.BattlesHumansWon += play_.HumansWonBattle;
 }

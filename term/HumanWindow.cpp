@@ -154,8 +154,8 @@ Frame BattleFrame(const TermScreen& screen)
     monster.insert(0, width - monster.size(), ' ');
     human.insert(0, width - human.size(), ' ');
     Frame frame{std::string(battle.Caption), {}};
-    frame.lines.push_back({{monster + " "}, {Printable(screen.battle.MonsterHp), Style::Strong}});
-    frame.lines.push_back({{human + " "}, {Printable(screen.battle.HumanHp), Style::Strong}});
+    frame.lines.push_back({{monster + " "}, {std::to_string(screen.battle.MonsterHp), Style::Strong}});
+    frame.lines.push_back({{human + " "}, {std::to_string(screen.battle.HumanHp), Style::Strong}});
     for (const auto& line : Wrap(screen.battle.BattleMessage, 70))
         frame.lines.push_back({{line}});
     frame.lines.push_back({Button(ControlText(battle, ids::Attack), true), {"   "},

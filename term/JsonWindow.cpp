@@ -144,8 +144,8 @@ void JsonWindow::WriteBattle()
 {
     const BattleLabels& battle = Screen().battle;
     const std::string labels = JsonLine()
-                                   .Add("MonsterHp", battle.MonsterHp)
-                                   .Add("HumanHp", battle.HumanHp)
+                                   .Add("MonsterHp", std::to_string(battle.MonsterHp))
+                                   .Add("HumanHp", std::to_string(battle.HumanHp))
                                    .Add("BattleMessage", battle.BattleMessage)
                                    .Text();
     Emit(JsonLine().Add("op", "battle").AddRaw("labels", labels).Text());

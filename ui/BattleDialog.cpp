@@ -36,9 +36,10 @@ void BattleDialog::Run()
 
 void BattleDialog::RefreshBattle(const BattleLabels& labels)
 {
-    Control<QLabel>(*this, ids::MonsterHp)->setText(QString::fromStdString(labels.MonsterHp));
-    Control<QLabel>(*this, ids::HumanHp)->setText(QString::fromStdString(labels.HumanHp));
-    Control<QLabel>(*this, ids::BattleMessage)->setText(QString::fromStdString(labels.BattleMessage));
+    Control<QLabel>(*this, ids::MonsterHp)->setNum(labels.MonsterHp);
+    Control<QLabel>(*this, ids::HumanHp)->setNum(labels.HumanHp);
+    const auto& message = labels.BattleMessage;
+    Control<QLabel>(*this, ids::BattleMessage)->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
 }
 
 void BattleDialog::EnableReturnToBase(bool enabled) { Control<QPushButton>(*this, ids::ReturnToBase)->setEnabled(enabled); }

@@ -229,9 +229,9 @@ void WebWindow::CloseWindow() { closed_ = true; }
 
 void WebWindow::RefreshBattle(const BattleLabels& labels)
 {
-    PageSetText(Battle, ids::MonsterHp, labels.MonsterHp.c_str());
-    PageSetText(Battle, ids::HumanHp, labels.HumanHp.c_str());
-    PageSetText(Battle, ids::BattleMessage, labels.BattleMessage.c_str());
+    PageSetText(Battle, ids::MonsterHp, std::to_string(labels.MonsterHp).c_str());
+    PageSetText(Battle, ids::HumanHp, std::to_string(labels.HumanHp).c_str());
+    PageSetText(Battle, ids::BattleMessage, std::string(labels.BattleMessage).c_str());
 }
 
 void WebWindow::EnableReturnToBase(bool enabled) { PageEnable(Battle, ids::ReturnToBase, enabled); }

@@ -5,9 +5,9 @@ namespace pennantry {
 
 void BattleDialog::RefreshBattle(const BattleLabels& labels)
 {
-    SetText(ids::MonsterHp, labels.MonsterHp);
-    SetText(ids::HumanHp, labels.HumanHp);
-    SetText(ids::BattleMessage, labels.BattleMessage);
+    SetText(ids::MonsterHp, std::to_string(labels.MonsterHp));
+    SetText(ids::HumanHp, std::to_string(labels.HumanHp));
+    SetText(ids::BattleMessage, std::string(labels.BattleMessage));
 }
 
 void BattleDialog::EnableReturnToBase(bool enabled) { EnableWindow(Item(ids::ReturnToBase), enabled); }

@@ -1,6 +1,7 @@
 // The classic generator plays the runtime's pinned sequences, so one seed plays one game anywhere.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "Random.h"
@@ -23,6 +24,21 @@ TEST(ClassicRandom, PlaysTheRuntimeSequenceForEachSeedAndStartsAsIfSeededWithOne
     random.Seed(0xFFFFFFFFu);
     for (int draw : draws(1000))
         ASSERT_TRUE(draw >= 0 && draw <= 32767);
+}
+
+TEST(ClassicRandom, ThreeDrawsAtOnceAreTheNextThreeOfTheSameSequence)
+{
+    ClassicRandom three, one;
+    for (const std::uint32_t seed : {0u, 1u, 0x7FFFu, 0x80000000u, 0xFFFFFFFFu}) {
+        three.Seed(seed);
+        one.Seed(seed);
+        for (int blow = 0; blow < 20; ++blow) {
+            const int first = one.Rand();
+            const int second = one.Rand();
+            const int third = one.Rand();
+            ASSERT_EQ(three.RandThree(), (std::array<int, 3>{first, second, third})) << seed << " blow " << blow;
+        }
+    }
 }
 
 }  // namespace

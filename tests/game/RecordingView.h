@@ -26,6 +26,8 @@ public:
     };
     void Seed(std::uint32_t seed) override { Seeds.push_back(seed); }
     int Rand() override;
+    // A braced list is evaluated left to right: the three draws in order.
+    std::array<int, 3> RandThree() override { return {Rand(), Rand(), Rand()}; }
 
     std::deque<Scripted> Values;
     std::vector<std::uint32_t> Seeds;
@@ -60,7 +62,8 @@ public:
 
     void RefreshBattle(const BattleLabels& l) override
     {
-        Log.push_back("hp " + l.MonsterHp + "/" + l.HumanHp + (l.BattleMessage.empty() ? "" : " " + l.BattleMessage));
+        Log.push_back("hp " + std::to_string(l.MonsterHp) + "/" + std::to_string(l.HumanHp) +
+                      (l.BattleMessage.empty() ? "" : " " + std::string(l.BattleMessage)));
     }
     void EnableReturnToBase(bool enabled) override { Log.push_back(enabled ? "return on" : "return off"); }
     void ShowMessage(const std::string& text) override { Log.push_back("message [battle] " + text); }

@@ -79,15 +79,15 @@ TEST_F(GameTest, TheAboutCommandAndItsLowBitVariantsOpenTheAboutBox)
 TEST_F(GameTest, AValueThatCannotBeReadGivesItsFieldTheTextOfANewGame)
 {
     Values saved = Saved;
-    saved.erase("HC");
-    saved.erase("IP");
+    for (const char* name : {"HC", "MH", "ST", "IP"})
+        saved.erase(name);
     saved["MRS"] = std::string(100, '9');
     saved["HRS"] = std::string(99, '9');
     saved["IN"] = std::string("4\0junk", 6);
     saved["B1"] = "";
     store.values = saved;
     ASSERT_TRUE(game.StartUp());
-    EXPECT_EQ(Describe(game.Board()), "T4 H" + std::string(99, '9') + " M0 b1 s1 o2 h3111 m1412");
+    EXPECT_EQ(Describe(game.Board()), "T4 H" + std::string(99, '9') + " M0 b1 s0 o2 h3111 m1112");
     EXPECT_EQ(Runners(), "000") << "an empty B1 still counts as a saved game";
     EXPECT_TRUE(view.PitchEnabled);
 

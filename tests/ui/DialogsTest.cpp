@@ -25,6 +25,7 @@ struct Battle final : Random {
     Battle(char side, int bases, int hit) : play{side, bases}, hit(hit) {}
     void Seed(std::uint32_t) override {}
     int Rand() override { return draws++ % 3 == 0 ? hit : 9; }
+    std::array<int, 3> RandThree() override { return {Rand(), Rand(), Rand()}; }
     PlayVariables play;
     int hit;
     int draws = 0;
