@@ -187,8 +187,8 @@ TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesThePreviousFil
     // A killed save's leftovers: an empty lock, a temporary copy and the lock an earlier version
     // took on it. The store clears its own and the lock does not hold the next save back.
     PutFile(path, "");
-    for (const char* name : {"Pennantry.conf.lock", "Pennantry.conf.Ab3xYz", "Pennantry.conf.Ab3xYz.lock", "Pennantry.conf.keep",
-                             "Other.conf.Ab3xYz"})
+    for (const char* name : {"Pennantry.conf.lock", "Pennantry.conf.Ab3xYZ", "Pennantry.conf.Ab3xYz.lock", "Pennantry.conf.keep",
+                             "Pennantry.conf.Ab-xYz", "Other.conf.Ab3xYz"})
         PutFile(path.parent_path() / name, "");
     SettingsStore store(path);
     ASSERT_TRUE(store.Open());
@@ -196,7 +196,7 @@ TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesThePreviousFil
     std::set<std::string> left;
     for (const auto& entry : fs::directory_iterator(path.parent_path()))
         left.insert(entry.path().filename());
-    EXPECT_EQ(left, (std::set<std::string>{"Pennantry.conf", "Pennantry.conf.keep", "Other.conf.Ab3xYz"}));
+    EXPECT_EQ(left, (std::set<std::string>{"Pennantry.conf", "Pennantry.conf.keep", "Pennantry.conf.Ab-xYz", "Other.conf.Ab3xYz"}));
 
     // A file's mode stays; a read-only file is not replaced.
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
@@ -220,7 +220,7 @@ TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesThePreviousFil
     EXPECT_EQ(store.Write(longSet), path.string() + ": File too large");
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(FileBytes(path), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), {}), 3) << "no temporary file is left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), {}), 4) << "no temporary file is left";
 }
 
 }  // namespace
