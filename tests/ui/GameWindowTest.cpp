@@ -20,7 +20,7 @@ using test::ModalScript;
 
 void PressOk(QWidget* window) { Control<QPushButton>(*window, ids::Ok)->click(); }
 
-class Window : public test::UiTest {
+class Window : public testing::Test {
 protected:
     QLabel* Label(int id) { return Control<QLabel>(window, id); }
     QLabel* Shown(std::string Scoreboard::*field) { return Label(FieldOf(field).Label); }
@@ -39,20 +39,6 @@ protected:
     GameWindow window{random, clock, store, play};
 };
 
-TEST_F(Window, ShowsEachBaseTheBallAndThePlayButtonsAsToldAtOnce)
-{
-    const int bases[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
-    for (const bool on : {true, false}) {
-        for (int base = 1; base <= 3; ++base) {
-            window.SetBasePicture(base, on);
-            EXPECT_TRUE(Shows(bases[base - 1], on ? BitmapOccupiedBase : BitmapEmptyBase)) << base;
-        }
-        window.ShowBall(on);
-        window.EnablePlayButton(PlayButton::Swing, on);
-        EXPECT_TRUE(Label(ids::BallPicture)->isHidden() != on && Enabled(ids::SwingButton) == on);
-    }
-}
-
 // A desktop style that puts icons on OK, Yes and No, as some desktops' themes do.
 struct ButtonIconsStyle final : QProxyStyle {
     ButtonIconsStyle() : QProxyStyle(QStringLiteral("fusion")) {}
@@ -61,25 +47,6 @@ struct ButtonIconsStyle final : QProxyStyle {
         return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
-
-TEST_F(Window, AsksPlayAgainUntilAnsweredYesOrNoInBoxesWithoutIconsOnTheirButtons)
-{
-    QApplication::setStyle(new ButtonIconsStyle);
-    ModalScript script;
-    script.Then(ModalScript::Is<QMessageBox>, [&](QWidget* w) {
-        for (QAbstractButton* button : static_cast<QMessageBox*>(w)->buttons())
-            EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
-        // Neither Escape nor the close box may end a game by a slip.
-        QTest::keyClick(w, Qt::Key_Escape);
-        w->close();
-        EXPECT_TRUE(w->isVisible());
-    });
-    script.Press(QMessageBox::No).Press(QMessageBox::Yes);
-    EXPECT_EQ(window.AskYesNo("Play Again?"), Answer::No);
-    EXPECT_EQ(window.AskYesNo("Play Again?"), Answer::Yes);
-    EXPECT_EQ(script.Boxes(), std::vector<std::string>(2, test::Box("Play Again?")));
-    QApplication::setStyle(QStringLiteral("fusion"));
-}
 
 TEST_F(Window, AStoreThatCannotOpenShowsItsMessageAndNoWindowAtAll)
 {
@@ -91,85 +58,65 @@ TEST_F(Window, AStoreThatCannotOpenShowsItsMessageAndNoWindowAtAll)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(Window, LoadsTheSavedGameOnlyAfterTheAboutBoxAndBeforeTheWindowShows)
+TEST_F(Window, StartsANewGameWithThePickedSkillOpensAboutOnItsButtonAndSavesOnTheCloseBoxOrSaveAndExitButNotOnEscape)
 {
-    // The bottom of the fourth, runners on first and third.
-    store.values = {{"B1", "1"}, {"B2", "0"}, {"B3", "1"}, {"BA", "2"}, {"HC", "3"}, {"HP", "4"},  {"HR", "5"},
-                    {"HH", "6"}, {"MC", "7"}, {"MP", "8"}, {"MR", "9"}, {"MH", "11"}, {"MRS", "12"}, {"HRS", "13"},
-                    {"IN", "4"}, {"IP", "B"}, {"OU", "1"}, {"ST", "2"}};
-    const auto saved = store.values;
+    // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box;
+    // then the About button.
     ModalScript script;
-    script.Then(ModalScript::Is<AboutBox>, [&](QWidget* w) {
-        EXPECT_FALSE(window.isVisible());
-        const QLabel* humans = Shown(&Scoreboard::HumansScore);
-        EXPECT_TRUE(humans == nullptr || humans->text().isEmpty());
+    script.Then(ModalScript::Is<AboutBox>, PressOk).Then(ModalScript::Is<SkillUpgradeDialog>, [](QWidget* w) {
+        Control<QAbstractButton>(*w, ids::PitchLevel)->click();
         PressOk(w);
     });
+    script.Press().Then(ModalScript::Is<AboutBox>, PressOk);
     ASSERT_TRUE(window.StartUp());
-    for (const ScoreboardField& field : ScoreboardFields)
-        EXPECT_EQ(Label(field.Label)->text().toStdString(), saved.at(field.SavedName)) << field.Name;
-    EXPECT_TRUE(Shows(ids::FirstBasePicture, BitmapOccupiedBase) && Shows(ids::SecondBasePicture, BitmapEmptyBase)
-                && Shows(ids::ThirdBasePicture, BitmapOccupiedBase));
-    EXPECT_TRUE(Enabled(ids::SwingButton) && !Enabled(ids::PitchButton) && !window.isVisible());
-
-    // What a screen reader says: the scoreboard with its captions, the pictures by what they show.
-    const std::pair<QWidget*, const char*> names[] = {
-        {Shown(&Scoreboard::HumansScore), "Humans: 13"}, {Shown(&Scoreboard::MonstersScore), "Monsters: 12"},
-        {Shown(&Scoreboard::Outs), "Outs: 1"}, {Shown(&Scoreboard::HumanRunLevel), "Human Stats: Run Level: 5"},
-        {Shown(&Scoreboard::MonsterCatchLevel), "Monster Stats: Catch Level: 7"},
-        {Label(ids::FirstBasePicture), "first base: runner"}, {Label(ids::SecondBasePicture), "second base: empty"},
-        {Label(ids::BatterPicture), "home plate: batter"}, {Label(ids::BallPicture), "ball"},
-        {ControlsInOrder(window)[32], "field"}, {Button(ids::SaveExitButton), "Save & Exit"},
-    };
-    for (const auto& [widget, name] : names)
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), QString::fromUtf8(name));
-}
-
-TEST_F(Window, StartsANewGameWithThePickedSkillAndSavesItOnSaveAndExitOrTheCloseBoxButNotOnEscape)
-{
+    EXPECT_EQ(Shown(&Scoreboard::HumanPitchLevel)->text(), QStringLiteral("2"));  // upgraded
+    Button(ids::AboutButton)->click();
+    // The close box first, while nothing has closed the window yet.
     const std::pair<std::function<void(GameWindow&)>, bool> ways[] = {
-        {[](GameWindow& w) { Control<QPushButton>(w, ids::SaveExitButton)->click(); }, true},
         {[](GameWindow& w) { w.close(); }, true},
+        {[](GameWindow& w) { Control<QPushButton>(w, ids::SaveExitButton)->click(); }, true},
         {[](GameWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }, false},
     };
     for (const auto& [close, saves] : ways) {
-        // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box.
-        store.values.clear();
-        ModalScript script;
-        script.Then(ModalScript::Is<AboutBox>, PressOk).Then(ModalScript::Is<SkillUpgradeDialog>, [](QWidget* w) {
-            Control<QAbstractButton>(*w, ids::PitchLevel)->click();
-            PressOk(w);
-        });
-        script.Press();
-        ASSERT_TRUE(window.StartUp());
-        ASSERT_EQ(script.Boxes().size(), 1u);
-        EXPECT_TRUE(script.Boxes()[0].ends_with("\nPLAY BALL!"));
-        EXPECT_EQ(Shown(&Scoreboard::HumanPitchLevel)->text(), QStringLiteral("2"));  // upgraded
-        EXPECT_TRUE(Enabled(ids::PitchButton) && !Enabled(ids::SwingButton));
         store.values.clear();
         window.show();
         close(window);
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(store.values.size(), saves ? 18u : 0u);
-        EXPECT_EQ(store.values["HP"], saves ? "2" : "");
     }
 }
 
-TEST_F(Window, HoldingEnterPlaysThroughSidesGameOverAndANewGameWithoutQuittingOrAFalseDefault)
+// Enter is held from the About box on; the checks in between see the saved game as loaded. The
+// desktop style puts icons on the boxes' buttons, which the game's boxes must not show.
+TEST_F(Window, LoadsTheSavedGameAfterTheAboutBoxThenHoldingEnterPlaysThroughGameOverAndANewGameWithoutQuittingOrAFalseDefault)
 {
-    // The bottom of the ninth with two out and the Monsters five ahead: the game is all but over.
-    store.values = {{"B1", "0"}, {"B2", "0"}, {"B3", "0"}, {"BA", "0"}, {"HC", "1"}, {"HP", "1"},  {"HR", "1"},
-                    {"HH", "1"}, {"MC", "1"}, {"MP", "1"}, {"MR", "1"}, {"MH", "1"}, {"MRS", "5"}, {"HRS", "0"},
-                    {"IN", "9"}, {"IP", "B"}, {"OU", "2"}, {"ST", "0"}};
-    int presses = 0;
-    bool playAgain = false, over = false;
+    // The bottom of the ninth, two out, runners on first and third and the Monsters a run ahead.
+    store.values = {{"B1", "1"}, {"B2", "0"}, {"B3", "1"}, {"BA", "2"}, {"HC", "3"}, {"HP", "4"},  {"HR", "5"},
+                    {"HH", "6"}, {"MC", "7"}, {"MP", "8"}, {"MR", "10"}, {"MH", "11"}, {"MRS", "13"}, {"HRS", "12"},
+                    {"IN", "9"}, {"IP", "B"}, {"OU", "2"}, {"ST", "1"}};
+    const auto saved = store.values;
+    QApplication::setStyle(new ButtonIconsStyle);
+    int presses = 0, iconed = 0, battles = 0;
+    bool aboutFirst = false, answerRequired = false, playAgain = false, over = false;
     std::vector<QString> misplaced, falseDefaults;
     std::function<void()> press = [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (over || modal == nullptr)
             return;
         QTimer::singleShot(0, &window, press);  // the key is held
+        if (qobject_cast<AboutBox*>(modal) && presses == 0) {
+            const QLabel* humans = Shown(&Scoreboard::HumansScore);
+            aboutFirst = !window.isVisible() && (humans == nullptr || humans->text().isEmpty());
+        }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            for (QAbstractButton* button : box->buttons())
+                iconed += !button->icon().isNull();
+            if (box->text() == QStringLiteral("Play Again?") && !playAgain) {
+                // Neither Escape nor the close box may end a game by a slip.
+                QTest::keyClick(box, Qt::Key_Escape);
+                box->close();
+                answerRequired = box->isVisible();
+            }
             playAgain |= box->text() == QStringLiteral("Play Again?");
             for (QWidget* owner : QApplication::topLevelWidgets())
                 if (owner == &window || qobject_cast<BattleDialog*>(owner))
@@ -188,14 +135,35 @@ TEST_F(Window, HoldingEnterPlaysThroughSidesGameOverAndANewGameWithoutQuittingOr
                 return;
             }
         }
+        battles += qobject_cast<BattleDialog*>(modal) != nullptr;
         if (qobject_cast<SkillUpgradeDialog*>(modal))
             QTest::keyClick(modal->focusWidget(), Qt::Key_Space);  // Enter alone picks no skill
         QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Return);
     };
     QTimer::singleShot(0, &window, press);
     ASSERT_TRUE(window.StartUp());
+    for (const ScoreboardField& field : ScoreboardFields)
+        EXPECT_EQ(Label(field.Label)->text().toStdString(), saved.at(field.SavedName)) << field.Name;
+    EXPECT_TRUE(Shows(ids::FirstBasePicture, BitmapOccupiedBase) && Shows(ids::SecondBasePicture, BitmapEmptyBase)
+                && Shows(ids::ThirdBasePicture, BitmapOccupiedBase));
+    EXPECT_TRUE(Enabled(ids::SwingButton) && !Enabled(ids::PitchButton) && !window.isVisible());
+    window.ShowBall(true);
+    EXPECT_FALSE(Label(ids::BallPicture)->isHidden());
+
+    // What a screen reader says: the scoreboard with its captions, the pictures by what they show.
+    const std::pair<QWidget*, const char*> names[] = {
+        {Shown(&Scoreboard::HumansScore), "Humans: 12"}, {Shown(&Scoreboard::HumanRunLevel), "Human Stats: Run Level: 5"},
+        {Label(ids::FirstBasePicture), "first base: runner"}, {Label(ids::SecondBasePicture), "second base: empty"},
+        {Label(ids::BatterPicture), "home plate: batter"}, {Label(ids::BallPicture), "ball"},
+        {ControlsInOrder(window)[32], "field"}, {Button(ids::SaveExitButton), "Save & Exit"},
+    };
+    for (const auto& [widget, name] : names)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), QString::fromUtf8(name));
+
     window.Run();
-    EXPECT_TRUE(over && playAgain && presses <= 3000) << presses << " presses in the window";
+    QApplication::setStyle(QStringLiteral("fusion"));
+    EXPECT_TRUE(aboutFirst && over && playAgain && answerRequired && battles > 0 && presses <= 3000) << presses << " presses in the window";
+    EXPECT_EQ(iconed, 0);
     EXPECT_EQ(misplaced, std::vector<QString>());
     EXPECT_EQ(falseDefaults, std::vector<QString>());
     EXPECT_TRUE(store.values.empty());  // erased at the game's end, never saved since

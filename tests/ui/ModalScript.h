@@ -107,15 +107,4 @@ private:
     std::vector<std::string> boxes_;
 };
 
-// Every test ends with no top-level window left shown.
-struct UiTest : testing::Test {
-    void TearDown() override
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            EXPECT_FALSE(window->isVisible()) << "left open: " << Describe(window);
-            window->hide();
-        }
-    }
-};
-
 }  // namespace pennantry::test
