@@ -158,7 +158,7 @@ TEST_F(SettingsStoreTest, DamagedOrHandWrittenFilesOpenReadOnlyTextAndAreMadeWho
     const std::string mega(60000, '7');
     const std::vector<std::pair<std::string, std::optional<std::string>>> cases{  // the file, and what B1 reads
         {"", {}}, {"{\"B1\": [1, 2]}\n<xml/>\n= = =\n", {}}, {"[Other]\nB1=1\n", {}}, {"B1=\n", ""},
-        {"B1=" + mega, mega}, {"B1=1\r\nB1=0\r\n", "0"}, {"B1 = 1,2 \t\n", "1,2"}, {"B1 = \" 1\"  \n", " 1"},
+        {"B1=" + mega, mega}, {"B1=1\r\nB1=0\r\n", "0"}, {" \tB1 = 1,2 \t\n", "1,2"}, {"B1 = \" 1\"  \n", " 1"},
         {"B1=\xff\xfe\n", "\xff\xfe"}, {"B1=@ByteArray(\\xff\\x31)\n", "\xff" "1"}, {"B1=@@1\n", "@1"},
         {"B1=\\101\\17\\7\n", "A\x0f\x07"}, {"B1=\\xe9\\x20ac\\x1F600\\x10000\n", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\xf0\x90\x80\x80"},
         // A variant claiming 2^31 characters once made the sanitizers abort on a huge allocation.

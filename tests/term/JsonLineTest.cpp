@@ -12,7 +12,7 @@ TEST(JsonString, EscapesWhatJsonRequiresAndReplacesBytesThatAreNotUtf8)
         {"a\"b\\c", R"("a\"b\\c")"},
         {"line\nnext\r\ttab", R"("line\nnext\r\ttab")"},
         {std::string("\x00\x01\x1f\x7f", 4), R"("\u0000\u0001\u001f\u007f")"},
-        {"caf\xc3\xa9 \xf0\x9f\x8f\x9f", "\"caf\xc3\xa9 \xf0\x9f\x8f\x9f\""},
+        {"caf\xc3\xa9 \xf0\x9f\x8f\x9f \xe0\xa0\x80", "\"caf\xc3\xa9 \xf0\x9f\x8f\x9f \xe0\xa0\x80\""},  // U+0800 too
         {"\xc3(", R"("\ufffd(")"},                              // cut short
         {"\xc0\xaf", R"("\ufffd\ufffd")"},                      // overlong
         {"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},            // a surrogate
