@@ -70,6 +70,8 @@ TEST_F(SettingsStoreTest, EveryTextComesBackByteForByteInALaterRunAndQSettingsRe
                                     "back\\slash"s, "line\nbreak\r"s, "\t\x01\x7f" "5"s, "\xc3\xa9 \xe2\x82\xac"s,
                                     "\xff\xfe not UTF-8 \xc3"s, "a\0b"s, "1,2"s, std::string(1000, '9')})
         set.emplace_back("V" + std::to_string(set.size()), text);
+    ASSERT_TRUE(SettingsStore(path).Open());
+    EXPECT_TRUE(fs::is_regular_file(path)) << "opening makes the store, as an empty file";
     PutFile(path, "[General]\nJunk=1\nB9=9\n");
     SettingsStore store(path);
     ASSERT_TRUE(store.Open());
