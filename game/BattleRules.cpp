@@ -8,20 +8,13 @@ namespace {
 
 // The twenty announcements a blow can make, by the side hit (0 the human, 1 the monster) and
 // the damage; built once, so that a blow points at its text instead of composing it.
-const std::array<std::array<std::string, 10>, 2> BlowTexts = [] {
+const std::array<std::array<std::string, 10>, 2> BlowMessages = [] {
     std::array<std::array<std::string, 10>, 2> texts;
     for (int side = 0; side < 2; ++side)
         for (int damage = 0; damage < 10; ++damage)
             texts[side][damage] = std::string("ANNOUNCER: The ") + (side ? "monster" : "human") + " lost " +
                                   std::to_string(damage) + " health points!";
     return texts;
-}();
-const std::array<std::array<std::string_view, 10>, 2> BlowMessages = [] {
-    std::array<std::array<std::string_view, 10>, 2> views;
-    for (std::size_t side = 0; side < 2; ++side)
-        for (std::size_t damage = 0; damage < 10; ++damage)
-            views[side][damage] = BlowTexts[side][damage];
-    return views;
 }();
 
 // The endings' announcements, by the runner (0 the monster, 1 the human).

@@ -46,17 +46,6 @@ std::string WriteNumber(std::int64_t value)
     return std::to_string(std::clamp(value, Lowest, Highest));
 }
 
-void WriteAnyNumber(std::string& field, std::int64_t value)
-{
-    if (value < 0 || value > 9) {
-        field = WriteNumber(value);
-        return;
-    }
-    if (field.size() != 1)
-        field.resize(1);
-    field[0] = static_cast<char>('0' + value);
-}
-
 void RaiseByOne(std::string& field) { WriteNumber(field, std::int64_t{ReadNumber(field)} + 1); }
 
 }  // namespace pennantry

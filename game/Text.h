@@ -24,13 +24,12 @@ std::string WriteNumber(std::int64_t value);
 
 // The same text written into a field in place; a one-digit value (nearly every count and
 // level) is written without a call or a new string.
-void WriteAnyNumber(std::string& field, std::int64_t value);
 inline void WriteNumber(std::string& field, std::int64_t value)
 {
     if (value >= 0 && value <= 9 && field.size() == 1)
         field[0] = static_cast<char>('0' + value);
     else
-        WriteAnyNumber(field, value);
+        field = WriteNumber(value);
 }
 
 // Adds one to the number a field holds; a field at the upper bound stays there.
