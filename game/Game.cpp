@@ -129,7 +129,8 @@ bool Game::StartUp()
 {
     random_.Seed(static_cast<std::uint32_t>(clock_.Now()));
     if (!store_.Open()) {
-        view_.ShowMessage(StoreFailureText, "");
+        const std::string refusal = store_.Refusal();
+        view_.ShowMessage(refusal.empty() ? StoreFailureText : refusal, "");
         view_.CloseWindow();
         return false;
     }
@@ -385,7 +386,11 @@ Answer Game::AnnounceGameOver()
                          : board_.HumansScore + " to " + board_.MonstersScore;
     text += "!!!";
     Announce(text);
-    EraseSavedGame();
+    // A finished game that stays stored would be resumed at the next start: the player must know.
+    if (const auto failure = EraseSavedGame())
+        view_.ShowMessage("The finished game could not be cleared.\n" + *failure
+                              + "\nThe last save is kept, and the next start resumes it.",
+                          "");
     return view_.AskYesNo("Play Again?");
 }
 
@@ -589,9 +594,9 @@ std::optional<std::string> Game::SaveGame()
     return store_.Write(values);
 }
 
-void Game::EraseSavedGame()
+std::optional<std::string> Game::EraseSavedGame()
 {
-    store_.Erase(std::vector<std::string>(EraseOrder.begin(), EraseOrder.end()));
+    return store_.Erase(std::vector<std::string>(EraseOrder.begin(), EraseOrder.end()));
 }
 
 }  // namespace pennantry

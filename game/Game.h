@@ -65,9 +65,9 @@ private:
     void SettleStoppedRunner();
 
     void LoadSavedGame();
-    // Nothing when the game was saved, else the store's reason.
+    // Nothing when the game was saved (or erased), else the store's reason.
     std::optional<std::string> SaveGame();
-    void EraseSavedGame();
+    std::optional<std::string> EraseSavedGame();
 
     int Draw(int n);
     void UpdateData();

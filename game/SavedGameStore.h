@@ -18,6 +18,10 @@ public:
     // be neither read nor created; the program then ends before any game.
     virtual bool Open() = 0;
 
+    // Why the last Open failed, saying what is wrong and where; empty when the store simply could
+    // not be created, which the player is told needs administrator rights.
+    virtual std::string Refusal() const { return {}; }
+
     // The text of one value, or nothing when it is missing or cannot be read.
     virtual std::optional<std::string> Read(std::string_view name) = 0;
 
@@ -26,8 +30,9 @@ public:
     // must leave the previous set whole.
     [[nodiscard]] virtual std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) = 0;
 
-    // Deletes the named values; nothing is reported.
-    virtual void Erase(const std::vector<std::string>& names) = 0;
+    // Deletes the named values at once. Nothing when they are gone; otherwise why not, in words
+    // the player can act on, and the saved set stays as it was.
+    [[nodiscard]] virtual std::optional<std::string> Erase(const std::vector<std::string>& names) = 0;
 };
 
 // A store that lives in memory: for tests, and for a program that runs with nothing to save to.
@@ -49,14 +54,17 @@ public:
             values[name] = text;
         return std::nullopt;
     }
-    void Erase(const std::vector<std::string>& names) override
+    std::optional<std::string> Erase(const std::vector<std::string>& names) override
     {
+        if (failure)
+            return failure;
         for (const auto& name : names)
             values.erase(name);
+        return std::nullopt;
     }
 
     bool opens = true;
-    // When set, every save fails with this reason and changes nothing.
+    // When set, every save and erase fails with this reason and changes nothing.
     std::optional<std::string> failure;
     std::map<std::string, std::string> values;
 };

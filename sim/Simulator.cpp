@@ -54,7 +54,11 @@ public:
         return std::nullopt;
     }
     // The game erases every value at once.
-    void Erase(const std::vector<std::string>&) override { values_.clear(); }
+    std::optional<std::string> Erase(const std::vector<std::string>&) override
+    {
+        values_.clear();
+        return std::nullopt;
+    }
 
 private:
     std::vector<std::pair<std::string, std::string>> values_;

@@ -465,9 +465,9 @@ std::optional<std::string> SettingsStore::Write(const std::vector<std::pair<std:
     });
 }
 
-void SettingsStore::Erase(const std::vector<std::string>& names)
+std::optional<std::string> SettingsStore::Erase(const std::vector<std::string>& names)
 {
-    (void)Change([&names](Values& set) {
+    return Change([&names](Values& set) {
         for (const auto& name : names)
             set.erase(name);
     });

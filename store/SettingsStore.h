@@ -28,7 +28,7 @@ public:
     bool Open() override;
     std::optional<std::string> Read(std::string_view name) override;
     std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) override;
-    void Erase(const std::vector<std::string>& names) override;
+    std::optional<std::string> Erase(const std::vector<std::string>& names) override;
 
 private:
     using Values = std::map<std::string, std::string, std::less<>>;

@@ -55,13 +55,13 @@ std::optional<std::string> WebStore::Write(const std::vector<std::pair<std::stri
     return Taken(StoreCommit());
 }
 
-void WebStore::Erase(const std::vector<std::string>& names)
+std::optional<std::string> WebStore::Erase(const std::vector<std::string>& names)
 {
     StoreStage();
     for (const auto& name : names)
         StoreDrop(name.c_str());
     // An erase that fails leaves the whole set, which loads again as the game it was.
-    Taken(StoreCommit());
+    return Taken(StoreCommit());
 }
 
 }  // namespace pennantry

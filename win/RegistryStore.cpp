@@ -72,14 +72,18 @@ std::optional<std::string> RegistryStore::Write(const std::vector<std::pair<std:
     return failure;
 }
 
-void RegistryStore::Erase(const std::vector<std::string>& names)
+std::optional<std::string> RegistryStore::Erase(const std::vector<std::string>& names)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExA(root_, key_.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS)
-        return;
+        return std::nullopt;
+    std::optional<std::string> failure;
     for (const auto& name : names)
-        RegDeleteValueA(key, name.c_str());
+        if (const LONG result = RegDeleteValueA(key, name.c_str());
+            result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND && !failure)
+            failure = "the registry refused to delete the value " + name;
     RegCloseKey(key);
+    return failure;
 }
 
 }  // namespace pennantry

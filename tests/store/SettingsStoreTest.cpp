@@ -102,7 +102,7 @@ TEST_F(SettingsStoreTest, EveryTextComesBackByteForByteInALaterRunAndQSettingsRe
     }
     EXPECT_EQ(ReadBack(path, set), set);
 
-    store.Erase({"B1", "B2", ""});
+    EXPECT_EQ(store.Erase({"B1", "B2", ""}), std::nullopt);
     EXPECT_EQ(ReadBack(path, set), ValueSet(set.begin() + 2, set.end()));
 }
 

@@ -39,7 +39,7 @@ TEST_F(RegistryStoreTest, KeepsEighteenTextsAsWrittenAndErasesThem)
     for (const auto& [name, text] : values)
         EXPECT_EQ(store.Read(name), text) << name;
 
-    store.Erase(names);
+    EXPECT_EQ(store.Erase(names), std::nullopt);
     for (const auto& name : names)
         EXPECT_EQ(store.Read(name), std::nullopt) << name;
 }
@@ -78,7 +78,7 @@ TEST_F(RegistryStoreTest, FailsToOpenWhereTheKeyCannotBeCreated)
     EXPECT_EQ(blocked.Read("B1"), std::nullopt);
     // A save there writes nothing and says so; an erase does nothing.
     EXPECT_NE(blocked.Write({{"B1", "1"}}), std::nullopt);
-    blocked.Erase({"B1"});
+    (void)blocked.Erase({"B1"});
     EXPECT_FALSE(blocked.Open());
 }
 
