@@ -25,6 +25,13 @@ constexpr int LockWaitMs = 10000;
 // Links followed from the saved game's path before it counts as a loop.
 constexpr int LinkLimit = 40;
 
+// The store's own files beside the saved game carry a mark no person would put in a name, so that
+// removing a killed save's leftovers can never touch a file of the player's.
+constexpr std::string_view TemporaryMark = ".pennantry-unfinished-save-";
+constexpr std::string_view LockMark = ".pennantry-save-lock";
+// The six characters mkostemp puts in a temporary file's name.
+constexpr std::size_t UniqueLength = 6;
+
 std::string Failure(const std::string& file) { return file + ": " + std::strerror(errno); }
 
 // The names this store keeps. Anything else in the file came from a hand edit or damage.
@@ -61,8 +68,10 @@ std::string Target(std::string path)
 bool MakeFolders(const std::string& folder)
 {
     struct stat info {};
-    if (stat(folder.c_str(), &info) == 0)
+    if (stat(folder.c_str(), &info) == 0) {
+        errno = ENOTDIR;
         return S_ISDIR(info.st_mode);
+    }
     if (folder != FolderOf(folder) && !MakeFolders(FolderOf(folder)))
         return false;
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
@@ -72,9 +81,28 @@ bool MakeFolders(const std::string& folder)
 // and it is opened without blocking, so a FIFO or a device there cannot hang or flood the program.
 struct FileContents {
     bool found = false;
+    // A regular file stands there (readable or not), which a save may replace.
+    bool regular = false;
     bool readable = false;
+    // Something other than a file stands there, which no save may replace.
+    bool blocked = false;
+    // What stands there when it is no regular file, or why it could not be looked at.
+    std::string other;
     std::string bytes;
 };
+
+std::string Kind(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder stands there";
+    if (S_ISFIFO(mode))
+        return "a named pipe stands there";
+    if (S_ISSOCK(mode))
+        return "a socket stands there";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device stands there";
+    return "something that is not a file stands there";
+}
 
 FileContents ReadFile(const std::string& path)
 {
@@ -82,10 +110,17 @@ FileContents ReadFile(const std::string& path)
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         contents.found = errno != ENOENT;
+        contents.other = std::strerror(errno);
         return contents;
     }
     contents.found = true;
-    if (!S_ISREG(info.st_mode) || static_cast<std::uintmax_t>(info.st_size) > FileLimit)
+    contents.regular = S_ISREG(info.st_mode);
+    if (!contents.regular) {
+        contents.blocked = true;
+        contents.other = Kind(info.st_mode);
+        return contents;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > FileLimit)
         return contents;
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -109,7 +144,7 @@ FileContents ReadFile(const std::string& path)
 // over at once instead of blocking the next save.
 class SaveLock {
 public:
-    SaveLock(const std::string& file, int waitMs) : name_(file + ".lock")
+    SaveLock(const std::string& file, int waitMs) : name_(file + std::string(LockMark))
     {
         for (int waited = 0;;) {
             fd_ = open(name_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -159,9 +194,10 @@ private:
     std::optional<std::string> failure_;
 };
 
-// Files a killed save can leave beside the saved game: its temporary copies (name.XXXXXX) and the
-// locks an earlier version took on them (name.XXXXXX.lock). Removed only under the save lock, when
-// no program can be in the middle of a save.
+// A killed save's temporary copies beside the saved game: regular files of this user whose names
+// are the file's own, the store's mark and mkostemp's six letters or digits, and nothing else.
+// Removed only under the save lock, when no program can be in the middle of a save. Files of the
+// names earlier versions used are left alone: a person could have chosen those names.
 void RemoveDebris(const std::string& file)
 {
     SaveLock lock(file, 0);
@@ -171,17 +207,42 @@ void RemoveDebris(const std::string& file)
             closedir(folder);
         return;
     }
-    const std::string stem = file.substr(file.rfind('/') + 1) + ".";
+    const std::string stem = file.substr(file.rfind('/') + 1) + std::string(TemporaryMark);
     while (const dirent* entry = readdir(folder)) {
         const std::string_view name = entry->d_name;
-        if (name.size() < stem.size() + 6 || name.substr(0, stem.size()) != stem)
+        if (name.size() != stem.size() + UniqueLength || name.substr(0, stem.size()) != stem)
             continue;
-        const auto rest = name.substr(stem.size());
-        if (std::all_of(rest.begin(), rest.begin() + 6, [](char c) { return c != '_' && PlainName({&c, 1}); })
-            && (rest.size() == 6 || rest.substr(6) == ".lock"))
+        const auto unique = name.substr(stem.size());
+        struct stat info {};
+        if (std::all_of(unique.begin(), unique.end(), [](char c) { return c != '_' && PlainName({&c, 1}); })
+            && fstatat(dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
+            && info.st_uid == geteuid())
             unlinkat(dirfd(folder), entry->d_name, 0);
     }
     closedir(folder);
+}
+
+// Renames a regular file that is no saved game to the first free name of file.unreadable,
+// file.unreadable-2, ..., so that it is kept and its place is free for a new game. Never replaces
+// a file already there. Nothing when done, else why not.
+std::optional<std::string> SetAside(const std::string& file)
+{
+    for (int n = 1; n <= 1000; ++n) {
+        const std::string aside = file + ".unreadable" + (n == 1 ? "" : "-" + std::to_string(n));
+        if (renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
+            return std::nullopt;
+        // A file system that cannot rename without replacing still links without replacing.
+        if ((errno == EINVAL || errno == ENOSYS) && link(file.c_str(), aside.c_str()) == 0) {
+            if (unlink(file.c_str()) == 0)
+                return std::nullopt;
+            const auto failure = Failure(file);
+            unlink(aside.c_str());
+            return failure;
+        }
+        if (errno != EEXIST)
+            return Failure(file);
+    }
+    return file + ": too many unreadable copies are kept beside it";
 }
 
 bool WriteAll(int fd, const std::string& bytes)
@@ -211,7 +272,7 @@ std::optional<std::string> Replace(const std::string& file, const std::string& b
     } else if (errno != ENOENT) {
         return Failure(file);
     }
-    std::string temporary = file + ".XXXXXX";
+    std::string temporary = file + std::string(TemporaryMark) + std::string(UniqueLength, 'X');
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return Failure(file);
@@ -424,19 +485,44 @@ SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {}
 bool SettingsStore::Open()
 {
     open_ = false;
+    refusal_.clear();
     values_.clear();
-    if (!MakeFolders(FolderOf(path_)))
+    const std::string folder = FolderOf(path_);
+    if (!MakeFolders(folder)) {
+        refusal_ = "Pennantry cannot keep its saved game in " + folder + ": " + std::strerror(errno) + ".";
         return false;
+    }
     const std::string file = Target(path_);
-    const FileContents contents = ReadFile(file);
-    if (contents.found && !contents.readable)
+    FileContents contents = ReadFile(file);
+    // A file that cannot be read as a saved game is damage, not a reason never to play again: it
+    // is kept aside under a name that says so, and a new game begins. The check is repeated under
+    // the lock, so a file another program has just saved is never the one set aside.
+    if (contents.regular && !contents.readable) {
+        SaveLock lock(file, LockWaitMs);
+        contents = ReadFile(file);
+        if (contents.regular && !contents.readable) {
+            if (const auto failure = lock.Failed() ? lock.Failed() : SetAside(file)) {
+                refusal_ = "Pennantry cannot read its saved game, nor move it aside.\n" + *failure;
+                return false;
+            }
+            contents = ReadFile(file);
+        }
+    }
+    // Replacing anything but a file would never be right: the player is told what stands where.
+    if (contents.found && !contents.readable) {
+        refusal_ = "Pennantry cannot keep its saved game at " + file + ": " + contents.other + ".";
+        if (contents.blocked)
+            refusal_ += "\nMove it away, then start Pennantry again.";
         return false;
+    }
     // The store exists from here on, as the registry key would: an empty file is an empty store.
     // A link that leads nowhere yet is a new game; the first save makes its file.
     if (!contents.found && file == path_) {
         const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
+        if (fd < 0 && errno != EEXIST) {
+            refusal_ = "Pennantry cannot make its saved game: " + Failure(file) + ".";
             return false;
+        }
         if (fd >= 0)
             close(fd);
     }
@@ -445,6 +531,8 @@ bool SettingsStore::Open()
     open_ = true;
     return true;
 }
+
+std::string SettingsStore::Refusal() const { return refusal_; }
 
 std::optional<std::string> SettingsStore::Read(std::string_view name)
 {

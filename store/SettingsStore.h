@@ -26,6 +26,7 @@ public:
     explicit SettingsStore(std::string path);
 
     bool Open() override;
+    std::string Refusal() const override;
     std::optional<std::string> Read(std::string_view name) override;
     std::optional<std::string> Write(const std::vector<std::pair<std::string, std::string>>& values) override;
     std::optional<std::string> Erase(const std::vector<std::string>& names) override;
@@ -39,6 +40,8 @@ private:
 
     std::string path_;
     bool open_ = false;
+    // Why the last Open failed, for the player.
+    std::string refusal_;
     // What the file held when it was opened, then as the last change of this program left it.
     Values values_;
 };

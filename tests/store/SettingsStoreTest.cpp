@@ -106,36 +106,54 @@ TEST_F(SettingsStoreTest, EveryTextComesBackByteForByteInALaterRunAndQSettingsRe
     EXPECT_EQ(ReadBack(path, set), ValueSet(set.begin() + 2, set.end()));
 }
 
-TEST_F(SettingsStoreTest, OpeningFailsOnlyWhereTheFileCannotBeReadOrCreatedAndNeverHangsOrFloods)
+TEST_F(SettingsStoreTest, OpeningRefusesOnlyWhatNoSaveMayReplaceSaysWhatAndWhereAndNeverHangsOrFloods)
 {
     const auto link = [this](const fs::path& to) {
         return [this, to] { fs::create_directories(path.parent_path()), fs::create_symlink(to, path); };
     };
-    const std::vector<std::tuple<const char*, std::function<void()>, bool, std::optional<std::string>>> cases{
-        {"a folder at the file's place", [this] { fs::create_directories(path); }, false, {}},
-        {"a FIFO", [this] { fs::create_directories(path.parent_path()), mkfifo(path.c_str(), 0600); }, false, {}},
-        {"a link to an endless device", link("/dev/zero"), false, {}},
-        {"a file larger than any saved game", [this] { PutFile(path, "B1=1\n" + std::string(64 * 1024, ';')); }, false, {}},
-        {"a link to a file of exactly the largest size", link(root / "largest.conf"), true, "1"},
-        {"a link that leads nowhere yet", link("target.conf"), true, {}},
-        {"a link to a file", link(root / "elsewhere.conf"), true, "7"},
+    // What stands at the path, and what the player is told stands there when it cannot be used.
+    const std::vector<std::tuple<const char*, std::function<void()>, const char*, std::optional<std::string>>> cases{
+        {"a folder at the file's place", [this] { fs::create_directories(path); }, "a folder", {}},
+        {"a FIFO", [this] { fs::create_directories(path.parent_path()), mkfifo(path.c_str(), 0600); }, "a named pipe", {}},
+        {"a link to an endless device", link("/dev/zero"), "a device", {}},
+        {"a link to a file of exactly the largest size", link(root / "largest.conf"), nullptr, "1"},
+        {"a link that leads nowhere yet", link("target.conf"), nullptr, {}},
+        {"a link to a file", link(root / "elsewhere.conf"), nullptr, "7"},
     };
     PutFile("elsewhere.conf", "B1=7\n");
     PutFile("largest.conf", "B1=1\n" + std::string(64 * 1024 - 5, ';'));
-    for (const auto& [what, make, opens, first] : cases) {
+    for (const auto& [what, make, refused, first] : cases) {
         SCOPED_TRACE(what);
         fs::remove_all(root / "Tessivar");
         make();
         SettingsStore store(path);
-        EXPECT_EQ(store.Open(), opens);
+        EXPECT_EQ(store.Open(), !refused);
+        const std::string where = fs::is_symlink(path) ? fs::read_symlink(path).string() : path.string();
+        EXPECT_EQ(store.Refusal(), refused ? "Pennantry cannot keep its saved game at " + where + ": " + refused
+                                                 + " stands there.\nMove it away, then start Pennantry again."
+                                           : "");
         EXPECT_EQ(store.Read("B1"), first);
-        EXPECT_EQ(store.Write(GameSet) == std::nullopt, opens);
-        if (opens) {
+        EXPECT_EQ(store.Write(GameSet) == std::nullopt, !refused);
+        if (!refused) {
             // A save goes through the link to the file it leads to.
             EXPECT_TRUE(fs::is_symlink(path));
             EXPECT_EQ(ReadBack(path), GameSet);
         }
     }
+
+    // A file that is no saved game is damage: it is kept aside under the first free name that
+    // says so, and a new game begins in its place.
+    fs::remove_all(root / "Tessivar");
+    const std::string huge = "B1=1\n" + std::string(64 * 1024, ';');
+    PutFile(path.string() + ".unreadable", "the player's");
+    PutFile(path, huge);
+    SettingsStore damaged(path);
+    ASSERT_TRUE(damaged.Open());
+    EXPECT_EQ(damaged.Read("B1"), std::nullopt);
+    EXPECT_EQ(FileBytes(path.string() + ".unreadable"), "the player's");
+    EXPECT_EQ(FileBytes(path.string() + ".unreadable-2"), huge);
+    EXPECT_EQ(damaged.Write(GameSet), std::nullopt);
+    EXPECT_EQ(ReadBack(path), GameSet);
 
     // The configuration folder: an absolute XDG_CONFIG_HOME taken byte for byte, a relative one
     // ignored, one below a regular file cannot be made.
@@ -151,6 +169,7 @@ TEST_F(SettingsStoreTest, OpeningFailsOnlyWhereTheFileCannotBeReadOrCreatedAndNe
     EXPECT_TRUE(oddStore.Open() && !oddStore.Write(GameSet));
     EXPECT_EQ(ReadBack(odd + "/Tessivar/Pennantry.conf"), GameSet);
     EXPECT_FALSE(failed.Open());
+    EXPECT_EQ(failed.Refusal(), "Pennantry cannot keep its saved game in " + root.string() + "/plain-file/config/Tessivar: Not a directory.");
     EXPECT_EQ(failed.Read("B1"), std::nullopt);
     EXPECT_NE(failed.Write(GameSet), std::nullopt);
 }
@@ -189,19 +208,33 @@ TEST_F(SettingsStoreTest, DamagedOrHandWrittenFilesOpenReadOnlyTextAndAreMadeWho
 
 TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesThePreviousFileWhole)
 {
-    // A killed save's leftovers: an empty lock, a temporary copy and the lock an earlier version
-    // took on it. The store clears its own and the lock does not hold the next save back.
+    // A killed save leaves its lock and temporary copy, which go; a player's files of any other
+    // name stay, the look-alikes of the store's own names and those of earlier versions too.
     PutFile(path, "");
-    for (const char* name : {"Pennantry.conf.lock", "Pennantry.conf.Ab3xYZ", "Pennantry.conf.Ab3xYz.lock", "Pennantry.conf.keep",
-                             "Pennantry.conf.Ab-xYz", "Other.conf.Ab3xYz"})
-        PutFile(path.parent_path() / name, "");
+    const std::string own = "Pennantry.conf.pennantry-unfinished-save-Ab3xYZ";
+    const std::set<std::string> kept{"Pennantry.conf", "Pennantry.conf.backup", "Pennantry.conf.orig01",
+                                     "Pennantry.conf.SAVE12", "Pennantry.conf.backup.lock", "Pennantry.conf.bak",
+                                     "Pennantry.conf~", "Pennantry.conf.old", "Pennantry.conf.lock", "Pennantry.conf.Ab3xYz.lock",
+                                     own.substr(0, own.size() - 1), own + "1", "Pennantry.conf.pennantry-unfinished-savE-Ab3xYZ",
+                                     "Pennantry.conf.pennantry-unfinished-save-Ab-xYZ", "Other" + own.substr(9), "link-" + own};
+    for (const auto& name : kept)
+        if (name != "Pennantry.conf")
+            PutFile(path.parent_path() / name, "kept");
+    fs::create_symlink("Pennantry.conf.bak", path.parent_path() / (own.substr(0, own.size() - 1) + "L"));
+    PutFile(path.parent_path() / own, "");
+    PutFile(path.parent_path() / "Pennantry.conf.pennantry-save-lock", "");
     SettingsStore store(path);
     ASSERT_TRUE(store.Open());
     EXPECT_EQ(store.Write(GameSet), std::nullopt);
-    std::set<std::string> left;
-    for (const auto& entry : fs::directory_iterator(path.parent_path()))
-        left.insert(entry.path().filename());
-    EXPECT_EQ(left, (std::set<std::string>{"Pennantry.conf", "Pennantry.conf.keep", "Pennantry.conf.Ab-xYz", "Other.conf.Ab3xYz"}));
+    const auto left = [this] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path.parent_path()))
+            names.insert(entry.path().filename());
+        return names;
+    };
+    std::set<std::string> expected = kept;
+    expected.insert(own.substr(0, own.size() - 1) + "L");
+    EXPECT_EQ(left(), expected);
 
     // A file's mode stays; a read-only file is not replaced.
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
@@ -213,6 +246,7 @@ TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesThePreviousFil
     const std::string before = FileBytes(path);
     fs::permissions(path, fs::perms(0444));
     EXPECT_EQ(store.Write(longSet), path.string() + " is read-only");
+    EXPECT_EQ(store.Erase({"B1"}), path.string() + " is read-only");
     fs::permissions(path, fs::perms(0600));
 
     // Files over 1 KiB cannot be written (less than the long set), and a write past it fails
@@ -225,7 +259,7 @@ TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesThePreviousFil
     EXPECT_EQ(store.Write(longSet), path.string() + ": File too large");
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(FileBytes(path), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), {}), 4) << "no temporary file is left";
+    EXPECT_EQ(left(), expected) << "no temporary file is left";
 }
 
 }  // namespace
