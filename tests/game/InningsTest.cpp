@@ -42,6 +42,14 @@ TEST_F(GameTest, AThirdOutChangesSidesOrEndsTheGameOnlyFromTheNinthOnWithTheScor
         EXPECT_EQ(view.PitchEnabled, board[0] == 'B');
         EXPECT_EQ(Runners(), over ? "110" : "000") << "a game that ends keeps its bases";
     }
+
+    // A finished game the store cannot clear would come back at the next start: the player is told.
+    Load("B9 H2 M5 b0 s2 o2 h1111 m1111");
+    store.failure = "Pennantry.conf is read-only";
+    Play("p0 no");
+    EXPECT_EQ(view.Boxes().at(2), "The finished game could not be cleared.\nPennantry.conf is read-only\n"
+                                  "The last save is kept, and the next start resumes it.");
+    EXPECT_EQ(store.values.size(), 18u);
 }
 
 TEST_F(GameTest, TheThirdOutSwapsTheButtonsAnnouncesTheNewHalfThenClearsTheBases)
