@@ -106,7 +106,8 @@ TEST(JsonFace, AStoreThatCannotBeOpenedShowsTheMessageAndClosesWithoutShowing)
     EXPECT_EQ(play.status, 0);
     EXPECT_EQ(std::vector(play.lines.end() - 3, play.lines.end()),
               (std::vector<std::string>{
-                  R"({"op":"message","caption":"pennantry-term","text":"Sorry - you need administrator privileges to run Pennantry."})",
+                  R"({"op":"message","caption":"pennantry-term","text":"Pennantry cannot keep its saved game in )" + config.path
+                      + R"(/plain-file/config/Tessivar: Not a directory."})",
                   R"({"prompt":"ok"})", Close}));
     EXPECT_EQ(std::count(play.lines.begin(), play.lines.end(), Show), 0);
 }
