@@ -29,6 +29,32 @@ BattleRules::BattleRules(PlayVariables& play, Random& random, Clock& clock)
 {
 }
 
+bool BattleRules::IsLive(Command command) const
+{
+    if (ended_)
+        return false;
+    return command == Command::Attack || command == Command::SurrenderBase
+           || (command == Command::ReturnToBase && returnEnabled_);
+}
+
+std::optional<Command> BattleRules::EnterCommand() const
+{
+    return ended_ ? std::nullopt : std::optional(Command::Attack);
+}
+
+bool BattleRules::Perform(Command command, BattleView& view)
+{
+    if (!IsLive(command))
+        return false;
+    if (command == Command::Attack)
+        OnAttack(view);
+    else if (command == Command::SurrenderBase)
+        OnSurrenderBase(view);
+    else
+        OnReturnToBase(view);
+    return true;
+}
+
 void BattleRules::OnInitDialog(BattleView& view)
 {
     labels_.MonsterHp = 50;
@@ -85,14 +111,6 @@ void BattleRules::OnSurrenderBase(BattleView& view)
         return;
     GiveUp(view);
     OnOK();
-}
-
-void BattleRules::OnClose(BattleView& view)
-{
-    if (ended_)
-        return;
-    GiveUp(view);
-    ended_ = true;
 }
 
 void BattleRules::OnReturnToBase(BattleView&)

@@ -1,9 +1,11 @@
 // The battle for one base: hit points, blows and every ending, with no window of its own.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "Commands.h"
 #include "PlayVariables.h"
 #include "Random.h"
 
@@ -32,19 +34,23 @@ public:
 };
 
 // Built by the game for one battle and shown by a view; the view calls OnInitDialog once, then
-// a handler per click, and closes the dialog as soon as Ended() is true. The outcome is left in
-// the play variables. Handlers do nothing once the battle has ended.
+// performs a command per click or key, and closes the dialog as soon as Ended() is true. The
+// outcome is left in the play variables. Handlers do nothing once the battle has ended.
 class BattleRules {
 public:
     BattleRules(PlayVariables& play, Random& random, Clock& clock);
 
+    // Only the three buttons decide a battle: the close box and Escape are never live, so a stray
+    // key can neither put a runner out nor hand him the base.
+    bool IsLive(Command command) const;
+    // Enter attacks.
+    std::optional<Command> EnterCommand() const;
+    // Gives a command through its handler; false, with nothing done, when it is not live.
+    bool Perform(Command command, BattleView& view);
+
     void OnInitDialog(BattleView& view);
     void OnAttack(BattleView& view);
     void OnSurrenderBase(BattleView& view);
-    // The close box. The platform's cancel (Escape) does the same: left unhandled, it would
-    // hand the base to the runner with no fight.
-    void OnClose(BattleView& view);
-    void OnCancel(BattleView& view) { OnClose(view); }
     // Ignored while the button is disabled.
     void OnReturnToBase(BattleView& view);
 

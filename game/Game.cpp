@@ -125,13 +125,76 @@ Game::Game(WindowOps& view, Random& random, Clock& clock, SavedGameStore& store,
 {
 }
 
+bool Game::IsLive(Command command) const
+{
+    if (busy_ || closed_)
+        return false;
+    switch (command) {
+    case Command::Pitch: return pitchEnabled_;
+    case Command::Swing: return swingEnabled_;
+    case Command::SaveAndExit:
+    case Command::HelpAbout:
+    case Command::SystemAbout:
+    case Command::Close:
+    case Command::Escape: return true;
+    default: return false;
+    }
+}
+
+std::optional<Command> Game::EnterCommand() const
+{
+    for (const Command play : {Command::Pitch, Command::Swing})
+        if (IsLive(play))
+            return play;
+    return std::nullopt;
+}
+
+bool Game::Perform(Command command)
+{
+    if (!IsLive(command))
+        return false;
+    busy_ = true;
+    switch (command) {
+    case Command::Pitch: OnPitch(); break;
+    case Command::Swing: OnReadyToSwing(); break;
+    case Command::SaveAndExit: OnSaveAndExit(); break;
+    case Command::HelpAbout: OnHelpAbout(); break;
+    case Command::SystemAbout: OnSysCommand(AboutCommand); break;
+    case Command::Close: OnClose(); break;
+    default: OnCancel(); break;
+    }
+    busy_ = false;
+    return true;
+}
+
+void Game::EnablePlay(PlayButton button, bool enabled)
+{
+    (button == PlayButton::Pitch ? pitchEnabled_ : swingEnabled_) = enabled;
+    view_.EnablePlayButton(button, enabled);
+}
+
+void Game::Close()
+{
+    closed_ = true;
+    view_.CloseWindow();
+}
+
 bool Game::StartUp()
+{
+    closed_ = false;
+    busy_ = true;
+    const bool started = Start();
+    busy_ = false;
+    return started;
+}
+
+bool Game::Start()
 {
     random_.Seed(static_cast<std::uint32_t>(clock_.Now()));
     if (!store_.Open()) {
         const std::string refusal = store_.Refusal();
         view_.ShowMessage(refusal.empty() ? StoreFailureText : refusal, "");
-        view_.CloseWindow();
+        Close();
         return false;
     }
     view_.RunAboutDialog();
@@ -160,12 +223,12 @@ void Game::OnSaveAndExit()
                           "");
         return;
     }
-    view_.CloseWindow();
+    Close();
 }
 
 void Game::OnClose() { OnSaveAndExit(); }
 
-void Game::OnCancel() { view_.CloseWindow(); }
+void Game::OnCancel() { Close(); }
 
 void Game::OnHelpAbout() { view_.RunAboutDialog(); }
 
@@ -335,16 +398,16 @@ void Game::RecordOut()
     if (board_.InningHalf == "T") {
         board_.InningHalf = "B";
         text = "ANNOUNCER: Another Out! Bottom of the ";
-        view_.EnablePlayButton(PlayButton::Swing, true);
-        view_.EnablePlayButton(PlayButton::Pitch, false);
+        EnablePlay(PlayButton::Swing, true);
+        EnablePlay(PlayButton::Pitch, false);
         humansUp = true;
     } else {
         board_.InningHalf = "T";
         inning = std::min<std::int64_t>(inning + 1, std::numeric_limits<std::int32_t>::max());
         WriteNumber(board_.Inning, inning);
         text = "ANNOUNCER: Another Out! Top of the ";
-        view_.EnablePlayButton(PlayButton::Swing, false);
-        view_.EnablePlayButton(PlayButton::Pitch, true);
+        EnablePlay(PlayButton::Swing, false);
+        EnablePlay(PlayButton::Pitch, true);
         humansUp = false;
     }
 
@@ -358,7 +421,7 @@ void Game::RecordOut()
             return;
         }
         view_.RunAboutDialog();
-        view_.CloseWindow();
+        Close();
         UpdateData();
         return;
     }
@@ -417,8 +480,8 @@ void Game::NewGame()
     WriteNumber(board_.Strikes, 0);
 
     view_.ShowBall(false);
-    view_.EnablePlayButton(PlayButton::Pitch, true);
-    view_.EnablePlayButton(PlayButton::Swing, false);
+    EnablePlay(PlayButton::Pitch, true);
+    EnablePlay(PlayButton::Swing, false);
     ClearBases();
 
     if (play_.SkillChoice >= 0 && play_.SkillChoice < 4)
@@ -569,19 +632,21 @@ void Game::LoadSavedGame()
 
     if (board_.InningHalf == "T") {
         play_.BattingSide = 'm';
-        view_.EnablePlayButton(PlayButton::Pitch, true);
-        view_.EnablePlayButton(PlayButton::Swing, false);
+        EnablePlay(PlayButton::Pitch, true);
+        EnablePlay(PlayButton::Swing, false);
     } else {
         play_.BattingSide = 'h';
-        view_.EnablePlayButton(PlayButton::Pitch, false);
-        view_.EnablePlayButton(PlayButton::Swing, true);
+        EnablePlay(PlayButton::Pitch, false);
+        EnablePlay(PlayButton::Swing, true);
     }
     assign("OU");
     assign("ST");
     UpdateData();
 }
 
-std::optional<std::string> Game::SaveGame()
+std::optional<std::string> Game::SaveGame() { return store_.Write(SavedValues()); }
+
+std::vector<std::pair<std::string, std::string>> Game::SavedValues() const
 {
     std::vector<std::pair<std::string, std::string>> values;
     values.reserve(4 + SaveOrder.size());
@@ -591,7 +656,7 @@ std::optional<std::string> Game::SaveGame()
     values.emplace_back("B3", WriteNumber(runnerOnThird_));
     for (const auto name : SaveOrder)
         values.emplace_back(std::string(name), board_.*FieldSavedAs(name).Member);
-    return store_.Write(values);
+    return values;
 }
 
 std::optional<std::string> Game::EraseSavedGame()

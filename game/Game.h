@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "Commands.h"
 #include "PlayVariables.h"
 #include "Random.h"
 #include "SavedGameStore.h"
@@ -32,7 +35,16 @@ public:
     // could not be opened; the message has been shown and the window closed.
     bool StartUp();
 
-    // Handlers of the main window.
+    // The main window's commands. None is live while a play runs (a box or dialog is open over
+    // the window: a close then never saves half a play) or once the window has closed; a play
+    // button is live only while it is enabled.
+    bool IsLive(Command command) const;
+    // What Enter gives in the main window: the live play button, never Save & Exit.
+    std::optional<Command> EnterCommand() const;
+    // Gives a main-window command through its handler; false, with nothing done, when it is not live.
+    bool Perform(Command command);
+
+    // Handlers of the main window; the commands above reach them.
     void OnPitch();
     void OnReadyToSwing();
     void OnSaveAndExit();
@@ -47,6 +59,8 @@ public:
     std::uint8_t RunnerOnFirst() const { return runnerOnFirst_; }
     std::uint8_t RunnerOnSecond() const { return runnerOnSecond_; }
     std::uint8_t RunnerOnThird() const { return runnerOnThird_; }
+    // The eighteen values a save writes now, in the order it writes them.
+    std::vector<std::pair<std::string, std::string>> SavedValues() const;
 
 private:
     // The steps of a play and of the saved game; only the handlers above start them.
@@ -64,12 +78,15 @@ private:
     void AttemptHomeRun();
     void SettleStoppedRunner();
 
+    bool Start();
     void LoadSavedGame();
     // Nothing when the game was saved (or erased), else the store's reason.
     std::optional<std::string> SaveGame();
     std::optional<std::string> EraseSavedGame();
 
     int Draw(int n);
+    void EnablePlay(PlayButton button, bool enabled);
+    void Close();
     void UpdateData();
     void Announce(const std::string& text);
     void SetBase(int base, std::uint8_t occupied);
@@ -98,6 +115,12 @@ private:
     PlayVariables& play_;
     // Set when a game ends inside a play; the rest of that play then does nothing more.
     bool gameEndedInPlay_ = false;
+    // The play buttons as the window shows them: Pitch alone until a game is loaded or begun.
+    bool pitchEnabled_ = true;
+    bool swingEnabled_ = false;
+    // A command's handler is running, so a box or dialog may be open over the window.
+    bool busy_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace pennantry

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "Commands.h"
 #include "PlayVariables.h"
 
 namespace pennantry {
@@ -22,6 +23,14 @@ public:
 class SkillUpgradeRules {
 public:
     explicit SkillUpgradeRules(PlayVariables& play) : play_(play) {}
+
+    // The four picks, and the close box and Escape (which cancel), until the dialog ends; OK once
+    // a skill is picked.
+    bool IsLive(Command command) const;
+    // Enter presses OK once it is enabled, and nothing before.
+    std::optional<Command> EnterCommand() const;
+    // Gives a command through its handler; false, with nothing done, when it is not live.
+    bool Perform(Command command, SkillView& view);
 
     void OnRunLevel(SkillView& view) { Pick(SkillRun, view); }
     void OnHitLevel(SkillView& view) { Pick(SkillHit, view); }

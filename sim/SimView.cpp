@@ -72,8 +72,8 @@ Skill SimView::NextSkill()
 
 void SimView::RunSkillDialog(SkillUpgradeRules& rules)
 {
-    rules.Pick(NextSkill(), *this);
-    rules.OnOK();
+    rules.Perform(static_cast<Command>(static_cast<int>(Command::RunLevel) + NextSkill()), *this);
+    rules.Perform(Command::Ok, *this);
     Record.OtherPresses += 2;
 }
 
@@ -81,20 +81,17 @@ void SimView::RunBattleDialog(BattleRules& rules)
 {
     ++Record.Battles;
     rules.OnInitDialog(*this);
-    if (policy_.Battle == BattlePolicy::Surrender) {
-        rules.OnSurrenderBase(*this);
-        ++Record.OtherPresses;
-    } else if (policy_.Battle == BattlePolicy::Return && rules.ReturnToBaseEnabled()) {
-        rules.OnReturnToBase(*this);
-        ++Record.OtherPresses;
-    }
+    if (policy_.Battle == BattlePolicy::Surrender)
+        Record.OtherPresses += rules.Perform(Command::SurrenderBase, *this);
+    else if (policy_.Battle == BattlePolicy::Return)
+        Record.OtherPresses += rules.Perform(Command::ReturnToBase, *this);
     int blows = 0;
     for (; !rules.Ended() && blows < BlowLimit; ++blows)
-        rules.OnAttack(*this);
+        rules.Perform(Command::Attack, *this);
     Record.AttackPresses += blows;
     if (!rules.Ended()) {
         EndlessBattle = true;
-        rules.OnClose(*this);
+        rules.Perform(Command::SurrenderBase, *this);
     }
     Record.BattlesHumansWon += play_.HumansWonBattle;
 }

@@ -137,14 +137,16 @@ public:
     }
 
 private:
-    // Saves as Save & Exit does and loads the save into a fresh game, which must then hold the
-    // same board and runners.
+    // Saves what Save & Exit saves and loads it into a fresh game, which must then hold the same
+    // board and runners; the game itself plays on, its window never closed.
     std::string SaveAndLoad()
     {
-        game_.OnSaveAndExit();
-        if (!view_.Closed)
-            return "Save & Exit did not close the window";
-        view_.Closed = false;
+        // Once "Play Again?" is answered No the window has closed, and nothing is live.
+        if (game_.IsLive(Command::SaveAndExit) == view_.Closed)
+            return view_.Closed ? "Save & Exit is live in a closed window" : "Save & Exit is not live between two presses";
+        if (view_.Closed)
+            return {};
+        (void)store_.Write(game_.SavedValues());
         QuietView quiet;
         PlayVariables play;
         ClassicRandom random;
@@ -263,10 +265,13 @@ GameResult PlayGame(const Policy& policy, std::uint64_t seed, std::uint64_t n, b
         if (laws)
             laws->BeforePress();
         inning = ReadNumber(BoardOf(game).Inning);
-        if (view.PitchEnabled)
-            game.OnPitch();
-        else
-            game.OnReadyToSwing();
+        // The player presses what Enter would: the live play button.
+        const auto press = game.EnterCommand();
+        if (!press) {
+            result.BrokenLaw = "no play button is live";
+            break;
+        }
+        game.Perform(*press);
         ++view.Record.PitchPresses;
         if (view.EndlessBattle)
             result.BrokenLaw = "a battle did not end";

@@ -16,62 +16,71 @@ std::string KeyHint(const DialogTemplate& dialog, int id)
     return std::string(1, access.key) + " " + access.text + "  ";
 }
 
-Command MatchMain(int k)
+std::optional<Command> MatchMain(int k)
 {
     switch (k) {
     case 'p': return Command::Pitch;
     case 'r': return Command::Swing;
-    case 'e': return Command::Save;
-    case 'h': return Command::About;
+    case 'e': return Command::SaveAndExit;
+    case 'h': return Command::HelpAbout;
     case 'q':
     case KeyEscape: return Command::Escape;
     }
-    return Command::Unknown;
+    return std::nullopt;
 }
 
-Command MatchSkill(int k)
+std::optional<Command> MatchSkill(int k)
 {
     switch (k) {
     case '1': return Command::RunLevel;
     case '2': return Command::HitLevel;
     case '3': return Command::PitchLevel;
     case '4': return Command::CatchLevel;
-    case '\n': return Command::Ok;
     case KeyEscape: return Command::Escape;
     }
-    return Command::Unknown;
+    return std::nullopt;
 }
 
-Command MatchBattle(int k)
+std::optional<Command> MatchBattle(int k)
 {
     switch (k) {
     case 'a': return Command::Attack;
-    case 's': return Command::Surrender;
-    case 'r': return Command::Return;
-    case KeyEscape: return Command::Close;
+    case 's': return Command::SurrenderBase;
+    case 'r': return Command::ReturnToBase;
+    case KeyEscape: return Command::Escape;
     }
-    return Command::Unknown;
+    return std::nullopt;
+}
+
+std::optional<Command> MatchBox(Prompt prompt, int k)
+{
+    if (prompt == Prompt::Ok)
+        return (k == ' ' || k == KeyEscape) ? std::optional(Command::Ok) : std::nullopt;
+    if (prompt == Prompt::YesNo)
+        return k == 'y' ? std::optional(Command::Yes) : k == 'n' ? std::optional(Command::No) : std::nullopt;
+    if (k == ' ')
+        return Command::Ok;
+    return k == 'i' ? std::optional(Command::AboutIcon) : k == KeyEscape ? std::optional(Command::Escape) : std::nullopt;
 }
 
 }  // namespace
 
-Command MatchKey(Prompt prompt, int key)
+TermInput MatchKey(Prompt prompt, int key)
 {
     if (key == KeyEnd)
-        return Command::End;
+        return TermInput::End();
     const int k = (key >= 0 && key < 128) ? std::tolower(key) : key;
+    // Enter gives what the window's rules name; a message box's only button is OK.
+    if (k == '\n' && prompt != Prompt::YesNo)
+        return prompt == Prompt::Ok ? TermInput::Gives(Command::Ok, KeyText(key)) : TermInput::Enter(KeyText(key));
+    std::optional<Command> command;
     switch (prompt) {
-    case Prompt::Main: return MatchMain(k);
-    case Prompt::Ok: return (k == '\n' || k == ' ' || k == KeyEscape) ? Command::Ok : Command::Unknown;
-    case Prompt::YesNo: return k == 'y' ? Command::Yes : k == 'n' ? Command::No : Command::Unknown;
-    case Prompt::About:
-        if (k == '\n' || k == ' ')
-            return Command::Ok;
-        return k == 'i' ? Command::Icon : k == KeyEscape ? Command::Escape : Command::Unknown;
-    case Prompt::Skill: return MatchSkill(k);
-    case Prompt::Battle: return MatchBattle(k);
+    case Prompt::Main: command = MatchMain(k); break;
+    case Prompt::Skill: command = MatchSkill(k); break;
+    case Prompt::Battle: command = MatchBattle(k); break;
+    default: command = MatchBox(prompt, k); break;
     }
-    return Command::Unknown;
+    return {command, false, false, KeyText(key)};
 }
 
 int KeyOfLine(const std::string& line)
@@ -121,7 +130,8 @@ std::string KeysLine(Prompt prompt, const EnabledKeys& enabled)
         keys += KeyHint(battle, ids::Attack);
         if (enabled.returns)
             keys += KeyHint(battle, ids::ReturnToBase);
-        keys += KeyHint(battle, ids::SurrenderBase) + "Esc Close";
+        keys += KeyHint(battle, ids::SurrenderBase);
+        keys.erase(keys.size() - 2);
         break;
     }
     }

@@ -19,9 +19,9 @@ struct EnabledKeys {
     bool returns = false;  // the battle's Return to Base
 };
 
-// What the key does at the prompt; Unknown for a key that does nothing there. Letters work in
-// either case; only Enter, Space and Escape close a message box.
-Command MatchKey(Prompt prompt, int key);
+// What the key does at the prompt, with its name for the report of an ignored key. Letters work
+// in either case; only Enter, Space and Escape close a message box.
+TermInput MatchKey(Prompt prompt, int key);
 
 // The key a line of input stands for where keys come a line at a time: an empty line is Enter,
 // "esc" (or "escape", or the ESC character) is Escape, one character is that key.

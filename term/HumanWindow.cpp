@@ -238,7 +238,7 @@ TermInput HumanWindow::Read(Prompt prompt)
         const int key = NextKey();
         int rows = 0, columns = 0;
         if (key == KeyEnd)
-            return {Command::End, ""};
+            return TermInput::End();
         if (key == KeyRedraw || TooSmall(rows, columns))
             continue;  // no key acts on a screen the player cannot see whole
         if (helpShown_) {
@@ -249,7 +249,7 @@ TermInput HumanWindow::Read(Prompt prompt)
             helpShown_ = true;
             continue;
         }
-        return {MatchKey(prompt, key), KeyText(key)};
+        return MatchKey(prompt, key);
     }
 }
 

@@ -54,14 +54,14 @@ struct Word {
 constexpr std::array<Word, 24> Words{{
     {Prompt::Main, "pitch", Command::Pitch},
     {Prompt::Main, "swing", Command::Swing},
-    {Prompt::Main, "save", Command::Save},
-    {Prompt::Main, "about", Command::About},
+    {Prompt::Main, "save", Command::SaveAndExit},
+    {Prompt::Main, "about", Command::HelpAbout},
     {Prompt::Main, "close", Command::Close},
     {Prompt::Main, "escape", Command::Escape},
     {Prompt::YesNo, "yes", Command::Yes},
     {Prompt::YesNo, "no", Command::No},
     {Prompt::About, "ok", Command::Ok},
-    {Prompt::About, "icon", Command::Icon},
+    {Prompt::About, "icon", Command::AboutIcon},
     {Prompt::About, "close", Command::Close},
     {Prompt::About, "escape", Command::Escape},
     {Prompt::Skill, "run", Command::RunLevel},
@@ -71,21 +71,21 @@ constexpr std::array<Word, 24> Words{{
     {Prompt::Skill, "ok", Command::Ok},
     {Prompt::Skill, "escape", Command::Escape},
     {Prompt::Battle, "attack", Command::Attack},
-    {Prompt::Battle, "surrender", Command::Surrender},
-    {Prompt::Battle, "return", Command::Return},
+    {Prompt::Battle, "surrender", Command::SurrenderBase},
+    {Prompt::Battle, "return", Command::ReturnToBase},
     {Prompt::Battle, "close", Command::Close},
     {Prompt::Battle, "escape", Command::Escape},
     {Prompt::Ok, "", Command::Ok},
 }};
 
-Command Match(Prompt prompt, const std::string& word)
+TermInput Match(Prompt prompt, const std::string& word)
 {
     if (prompt == Prompt::Ok)
-        return Command::Ok;
+        return TermInput::Gives(Command::Ok, word);
     for (const Word& known : Words)
         if (known.prompt == prompt && known.text == word)
-            return known.command;
-    return Command::Unknown;
+            return TermInput::Gives(known.command, word);
+    return TermInput::Nothing(word);
 }
 
 }  // namespace
@@ -165,8 +165,8 @@ TermInput JsonWindow::Read(Prompt prompt)
     Emit(JsonLine().Add("prompt", PromptName(prompt)).Text());
     const auto line = in_.ReadLine();
     if (!line)
-        return {Command::End, ""};
-    return {Match(prompt, *line), *line};
+        return TermInput::End();
+    return Match(prompt, *line);
 }
 
 }  // namespace pennantry

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "AboutRules.h"
 #include "DialogTemplates.h"
 
 namespace pennantry {
@@ -39,7 +40,24 @@ private:
     TermWindow& window_;
 };
 
+class TermWindow::AboutAdapter final : public AboutView {
+public:
+    explicit AboutAdapter(TermWindow& window) : window_(window) {}
+    void ShowIconMessage() override { window_.ShowMessage(std::string(AboutIconText), std::string(AboutIconCaption)); }
+
+private:
+    TermWindow& window_;
+};
+
 TermWindow::TermWindow(std::string appName) : appName_(std::move(appName)) {}
+
+template <class Rules, class Perform>
+void TermWindow::Give(const Rules& rules, const TermInput& input, Perform perform)
+{
+    const auto command = input.enter ? rules.EnterCommand() : input.command;
+    if (!command || !perform(*command))
+        Ignore(input);
+}
 
 void TermWindow::Run(Game& game)
 {
@@ -49,29 +67,12 @@ void TermWindow::Run(Game& game)
     WriteShow();
     while (!closed_) {
         const TermInput input = Read(Prompt::Main);
-        switch (input.command) {
-        case Command::End:
-            game.OnClose();
-            // The close box always closes; should it not, there is no input left to wait for.
+        if (input.end) {
+            // The end of input is the close box; should it not close, there is no input left to wait for.
+            game.Perform(Command::Close);
             return;
-        case Command::Pitch:
-            if (screen_.pitchEnabled)
-                game.OnPitch();
-            else
-                Ignore(input);
-            break;
-        case Command::Swing:
-            if (screen_.swingEnabled)
-                game.OnReadyToSwing();
-            else
-                Ignore(input);
-            break;
-        case Command::Save: game.OnSaveAndExit(); break;
-        case Command::About: game.OnHelpAbout(); break;
-        case Command::Close: game.OnClose(); break;
-        case Command::Escape: game.OnCancel(); break;
-        default: Ignore(input); break;
         }
+        Give(game, input, [&game](Command command) { return game.Perform(command); });
     }
 }
 
@@ -165,18 +166,10 @@ void TermWindow::RunAboutDialog()
         return;
     const auto previous = screen_.dialog;
     OpenDialog(TermDialog::About);
-    for (bool open = true; open;) {
-        const TermInput input = ReadModal(Prompt::About);
-        switch (input.command) {
-        case Command::Ok:
-        case Command::Close:
-        case Command::Escape: open = false; break;
-        case Command::Icon:
-            ShowMessage(std::string(AboutIconText), std::string(AboutIconCaption));
-            break;
-        default: Ignore(input); break;
-        }
-    }
+    AboutRules rules;
+    AboutAdapter view(*this);
+    while (!rules.Ended())
+        Give(rules, ReadModal(Prompt::About), [&](Command command) { return rules.Perform(command, view); });
     CloseDialog(TermDialog::About, previous);
 }
 
@@ -190,21 +183,7 @@ void TermWindow::RunSkillDialog(SkillUpgradeRules& rules)
     OpenDialog(TermDialog::Skill);
     SkillAdapter view(*this);
     while (!rules.Ended()) {
-        const TermInput input = ReadModal(Prompt::Skill);
-        switch (input.command) {
-        case Command::RunLevel: rules.OnRunLevel(view); break;
-        case Command::HitLevel: rules.OnHitLevel(view); break;
-        case Command::PitchLevel: rules.OnPitchLevel(view); break;
-        case Command::CatchLevel: rules.OnCatchLevel(view); break;
-        case Command::Ok:
-            if (rules.OkEnabled())
-                rules.OnOK();
-            else
-                Ignore(input);
-            break;
-        case Command::Escape: rules.OnCancel(); break;
-        default: Ignore(input); break;
-        }
+        Give(rules, ReadModal(Prompt::Skill), [&](Command command) { return rules.Perform(command, view); });
         screen_.skillSelected = rules.Selected();
     }
     CloseDialog(TermDialog::Skill, previous);
@@ -220,22 +199,8 @@ void TermWindow::RunBattleDialog(BattleRules& rules)
     OpenDialog(TermDialog::Battle);
     BattleAdapter view(*this);
     rules.OnInitDialog(view);
-    while (!rules.Ended()) {
-        const TermInput input = ReadModal(Prompt::Battle);
-        switch (input.command) {
-        case Command::Attack: rules.OnAttack(view); break;
-        case Command::Surrender: rules.OnSurrenderBase(view); break;
-        case Command::Return:
-            if (rules.ReturnToBaseEnabled())
-                rules.OnReturnToBase(view);
-            else
-                Ignore(input);
-            break;
-        case Command::Close: rules.OnClose(view); break;
-        case Command::Escape: rules.OnCancel(view); break;
-        default: Ignore(input); break;
-        }
-    }
+    while (!rules.Ended())
+        Give(rules, ReadModal(Prompt::Battle), [&](Command command) { return rules.Perform(command, view); });
     CloseDialog(TermDialog::Battle, previous);
 }
 
@@ -250,7 +215,7 @@ void TermWindow::CloseWindow()
 TermInput TermWindow::ReadModal(Prompt prompt)
 {
     TermInput input = Read(prompt);
-    if (input.command == Command::End)
+    if (input.end)
         throw InputEnded();
     return input;
 }

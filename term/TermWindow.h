@@ -86,6 +86,12 @@ protected:
 private:
     class SkillAdapter;
     class BattleAdapter;
+    class AboutAdapter;
+
+    // Gives the command the input names (Enter: the one the rules name) through `perform`; input
+    // that gives nothing live is reported as ignored.
+    template <class Rules, class Perform>
+    void Give(const Rules& rules, const TermInput& input, Perform perform);
 
     // Reads at a modal prompt, where the end of input ends the program.
     TermInput ReadModal(Prompt prompt);

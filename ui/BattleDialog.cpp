@@ -2,9 +2,11 @@
 #include "BattleDialog.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
+#include "CommandControls.h"
 #include "DialogTemplates.h"
 #include "MessageBoxes.h"
 #include "TemplateBuilder.h"
@@ -17,19 +19,15 @@ BattleDialog::BattleDialog(BattleRules& rules, QWidget* owner) : QDialog(owner),
     // The labels show the rules' texts only; until the first refresh they are blank.
     for (const int id : {ids::MonsterHp, ids::HumanHp, ids::BattleMessage})
         Control<QLabel>(*this, id)->clear();
-    const std::pair<int, void (BattleRules::*)(BattleView&)> buttons[] = {
-        {ids::Attack, &BattleRules::OnAttack},
-        {ids::SurrenderBase, &BattleRules::OnSurrenderBase},
-        {ids::ReturnToBase, &BattleRules::OnReturnToBase},
-    };
-    for (const auto& [id, handler] : buttons)
-        connect(Control<QPushButton>(*this, id), &QPushButton::clicked, this, [this, handler = handler] { Forward(handler); });
-    FocusFirstControl(*this);
+    for (const Command command : {Command::Attack, Command::SurrenderBase, Command::ReturnToBase})
+        connect(Control<QPushButton>(*this, ControlOf(command)), &QPushButton::clicked, this,
+                [this, command] { Perform(command); });
 }
 
 void BattleDialog::Run()
 {
     rules_.OnInitDialog(*this);
+    FocusEnterCommand(*this, rules_.EnterCommand());
     if (!rules_.Ended())
         exec();
 }
@@ -46,24 +44,31 @@ void BattleDialog::EnableReturnToBase(bool enabled) { Control<QPushButton>(*this
 
 void BattleDialog::ShowMessage(const std::string& text) { ShowOkBox(this, QString::fromStdString(text)); }
 
-void BattleDialog::Forward(void (BattleRules::*handler)(BattleView&))
+void BattleDialog::Perform(std::optional<Command> command)
 {
-    (rules_.*handler)(*this);
+    if (!command || !rules_.Perform(*command, *this))
+        return;
     if (rules_.Ended())
         QDialog::done(Accepted);
+    else
+        FocusEnterCommand(*this, rules_.EnterCommand());
 }
 
-void BattleDialog::reject() { Forward(&BattleRules::OnCancel); }
+// Only the three buttons decide a battle: Escape and the close box are given, and refused.
+void BattleDialog::reject() { Perform(Command::Escape); }
 
 void BattleDialog::closeEvent(QCloseEvent* event)
 {
-    rules_.OnClose(*this);
-    if (rules_.Ended()) {
-        QDialog::done(Accepted);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    Perform(Command::Close);
+    event->setAccepted(rules_.Ended());
+}
+
+void BattleDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (IsPlainEnter(*event))
+        Perform(rules_.EnterCommand());
+    else
+        QDialog::keyPressEvent(event);
 }
 
 }  // namespace pennantry

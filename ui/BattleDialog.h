@@ -24,10 +24,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    // Enter gives the command the rules name, whatever has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Runs one handler of the rules, then closes the dialog if that ended the battle.
-    void Forward(void (BattleRules::*handler)(BattleView&));
+    // Gives a command, if any, to the rules, then closes the dialog if that ended the battle.
+    void Perform(std::optional<Command> command);
 
     BattleRules& rules_;
 };

@@ -2,6 +2,7 @@
 #include "GameWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,6 +11,7 @@
 
 #include "AboutBox.h"
 #include "BattleDialog.h"
+#include "CommandControls.h"
 #include "DialogTemplates.h"
 #include "MessageBoxes.h"
 #include "SkillUpgradeDialog.h"
@@ -47,8 +49,6 @@ void GameWindow::Build()
     // The fields are empty until the game is loaded or begun, and the labels are their view.
     for (const ScoreboardField& field : ScoreboardFields)
         Label(field.Label)->clear();
-    // Enter plays on, but never saves and quits: Save & Exit takes a click, Space or Alt+E.
-    static_cast<PushButton*>(Button(ids::SaveExitButton))->TakesEnter = false;
     // What a screen reader says for each picture; the bases say theirs as they change.
     const QList<QWidget*> controls = ControlsInOrder(*this);
     for (qsizetype i = 0; i < controls.size(); ++i)
@@ -59,10 +59,14 @@ void GameWindow::Build()
     for (int base = 1; base <= 3; ++base)
         NameBase(base, false);
 
-    connect(Button(ids::PitchButton), &QPushButton::clicked, this, [this] { game_.OnPitch(); });
-    connect(Button(ids::SwingButton), &QPushButton::clicked, this, [this] { game_.OnReadyToSwing(); });
-    connect(Button(ids::SaveExitButton), &QPushButton::clicked, this, [this] { game_.OnSaveAndExit(); });
-    connect(Button(ids::AboutButton), &QPushButton::clicked, this, [this] { game_.OnHelpAbout(); });
+    for (const Command command : {Command::Pitch, Command::Swing, Command::SaveAndExit, Command::HelpAbout})
+        connect(Button(ControlOf(command)), &QPushButton::clicked, this, [this, command] { Perform(command); });
+}
+
+void GameWindow::Perform(std::optional<Command> command)
+{
+    if (command && game_.Perform(*command) && !closed_)
+        FocusEnterCommand(*this, game_.EnterCommand());
 }
 
 bool GameWindow::StartUp()
@@ -75,7 +79,7 @@ bool GameWindow::StartUp()
 void GameWindow::Run()
 {
     Build();
-    FocusFirstControl(*this);
+    FocusEnterCommand(*this, game_.EnterCommand());
     exec();
 }
 
@@ -96,17 +100,7 @@ void GameWindow::RefreshLabels(const Scoreboard& board)
 void GameWindow::EnablePlayButton(PlayButton button, bool enabled)
 {
     Build();
-    QPushButton* changed = Button(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton);
-    QPushButton* other = Button(button == PlayButton::Pitch ? ids::SwingButton : ids::PitchButton);
-    // Qt would hand the focus of a disabled button to the next in the tab order, Save & Exit.
-    if (!enabled && focusWidget() == changed)
-        playFocusLost_ = true;
-    changed->setEnabled(enabled);
-    QPushButton* next = enabled ? changed : other;
-    if (playFocusLost_ && next->isEnabled()) {
-        next->setFocus(Qt::OtherFocusReason);
-        playFocusLost_ = false;
-    }
+    Button(button == PlayButton::Pitch ? ids::PitchButton : ids::SwingButton)->setEnabled(enabled);
 }
 
 void GameWindow::ShowBall(bool shown)
@@ -170,15 +164,21 @@ void GameWindow::CloseWindow()
     done(Accepted);
 }
 
+// A close that arrives while a play runs is refused: it would keep half a play.
 void GameWindow::closeEvent(QCloseEvent* event)
 {
-    game_.OnClose();
-    if (closed_)
-        event->accept();
-    else
-        event->ignore();
+    Perform(Command::Close);
+    event->setAccepted(closed_);
 }
 
-void GameWindow::reject() { game_.OnCancel(); }
+void GameWindow::reject() { Perform(Command::Escape); }
+
+void GameWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (IsPlainEnter(*event))
+        Perform(game_.EnterCommand());
+    else
+        QDialog::keyPressEvent(event);
+}
 
 }  // namespace pennantry

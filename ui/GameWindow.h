@@ -44,6 +44,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Escape quits without saving.
     void reject() override;
+    // Enter gives the command the game names, whatever has the focus: never Save & Exit.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Makes the window's controls on their first use: start-up needs none of them before the
@@ -54,11 +56,12 @@ private:
     // What a screen reader says for a base picture: the base, and whether a runner is on it.
     void NameBase(int base, bool occupied);
 
+    // Gives a command, if any, when the game says it is live; then the focus follows the game.
+    void Perform(std::optional<Command> command);
+
     Game game_;
     bool built_ = false;
     bool closed_ = false;
-    // A play button lost the focus by being disabled; the other one takes it once enabled.
-    bool playFocusLost_ = false;
 };
 
 }  // namespace pennantry

@@ -2,9 +2,11 @@
 #include "SkillUpgradeDialog.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "CommandControls.h"
 #include "DialogTemplates.h"
 #include "TemplateBuilder.h"
 
@@ -13,15 +15,11 @@ namespace pennantry {
 SkillUpgradeDialog::SkillUpgradeDialog(SkillUpgradeRules& rules, QWidget* owner) : QDialog(owner), rules_(rules)
 {
     BuildTemplate(*this, SkillUpgradeTemplate());
-    const std::pair<int, Skill> choices[] = {
-        {ids::RunLevel, SkillRun}, {ids::HitLevel, SkillHit}, {ids::PitchLevel, SkillPitch}, {ids::CatchLevel, SkillCatch}};
-    for (const auto& [id, skill] : choices) {
-        connect(Control<QRadioButton>(*this, id), &QRadioButton::clicked, this, [this, skill = skill] {
-            rules_.Pick(skill, *this);
-        });
-    }
-    connect(Control<QPushButton>(*this, ids::Ok), &QPushButton::clicked, this, &SkillUpgradeDialog::OnOK);
-    FocusFirstControl(*this);
+    for (const Command command :
+         {Command::RunLevel, Command::HitLevel, Command::PitchLevel, Command::CatchLevel, Command::Ok})
+        connect(Control<QAbstractButton>(*this, ControlOf(command)), &QAbstractButton::clicked, this,
+                [this, command] { Perform(command); });
+    FocusEnterCommand(*this, rules_.EnterCommand());
 }
 
 void SkillUpgradeDialog::Run()
@@ -32,34 +30,26 @@ void SkillUpgradeDialog::Run()
 
 void SkillUpgradeDialog::EnableOkButton() { Control<QPushButton>(*this, ids::Ok)->setEnabled(true); }
 
-void SkillUpgradeDialog::OnOK()
+void SkillUpgradeDialog::Perform(std::optional<Command> command)
 {
-    rules_.OnOK();
-    CloseWhenEnded();
+    if (command && rules_.Perform(*command, *this) && rules_.Ended())
+        QDialog::done(*command == Command::Ok ? Accepted : Rejected);
 }
 
-void SkillUpgradeDialog::reject()
-{
-    rules_.OnCancel();
-    if (rules_.Ended())
-        QDialog::done(Rejected);
-}
+void SkillUpgradeDialog::reject() { Perform(Command::Escape); }
 
 void SkillUpgradeDialog::closeEvent(QCloseEvent* event)
 {
-    rules_.OnCancel();
-    if (rules_.Ended()) {
-        QDialog::done(Rejected);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    Perform(Command::Close);
+    event->setAccepted(rules_.Ended());
 }
 
-void SkillUpgradeDialog::CloseWhenEnded()
+void SkillUpgradeDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (rules_.Ended())
-        QDialog::done(Accepted);
+    if (IsPlainEnter(*event))
+        Perform(rules_.EnterCommand());
+    else
+        QDialog::keyPressEvent(event);
 }
 
 }  // namespace pennantry

@@ -23,10 +23,12 @@ protected:
     // There is no close box, but a window manager may draw one anyway: it cancels, as Escape does.
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    // Enter gives the command the rules name (OK, once a skill is picked), whatever has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void OnOK();
-    void CloseWhenEnded();
+    // Gives a command, if any, to the rules, then closes the dialog if that ended the choice.
+    void Perform(std::optional<Command> command);
 
     SkillUpgradeRules& rules_;
 };

@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "CommandControls.h"
 #include "Scoreboard.h"
 
 namespace pennantry {
@@ -497,12 +498,25 @@ void GroupFrame::paintEvent(QPaintEvent*)
 
 void PushButton::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && !autoDefault() && TakesEnter)
-        click();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->ignore();
     else
         QPushButton::keyPressEvent(event);
+}
+
+bool IsPlainEnter(const QKeyEvent& event)
+{
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+           && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+void FocusEnterCommand(QDialog& dialog, std::optional<Command> command)
+{
+    QWidget* control = command ? Control(dialog, ControlOf(*command)) : nullptr;
+    if (control != nullptr && control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
+    else if (!command)
+        FocusFirstControl(dialog);
 }
 
 QRect WrappingRadioButton::TextRect() const

@@ -13,6 +13,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+#include "Commands.h"
 #include "DialogTemplates.h"
 
 class QFontMetrics;
@@ -88,16 +91,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A push button of a dialog with no default button. Enter presses it while it has the focus, as
-// on the original platform, but it never becomes the dialog's default, so no other button is
-// drawn or pressed as one. A button that must not answer Enter lets it pass (TakesEnter false).
+// A push button that leaves Enter to its dialog, whose rules say what Enter gives wherever the
+// focus is; Space still presses the focused button.
 class PushButton : public QPushButton {
     Q_OBJECT
 
 public:
     using QPushButton::QPushButton;
-
-    bool TakesEnter = true;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -137,5 +137,12 @@ QList<QWidget*> ControlsInOrder(const QDialog& dialog);
 // Gives the focus to the first button of the tab order that can take it, as a dialog does when
 // it first opens (a picture that takes clicks is no tab stop there).
 void FocusFirstControl(QDialog& dialog);
+
+// Enter or the keypad's Enter, with no modifier.
+bool IsPlainEnter(const QKeyEvent& event);
+
+// Puts the focus on the control that gives the command Enter gives, so that the player sees what
+// Enter will press; on the first control when Enter gives nothing.
+void FocusEnterCommand(QDialog& dialog, std::optional<Command> command);
 
 }  // namespace pennantry

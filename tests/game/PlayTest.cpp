@@ -134,12 +134,9 @@ TEST_F(GameTest, EveryPlayShowsItsBoxesInOrderAndLeavesTheScoreboardAndRunnersAs
         {"T1 H0 M0 b0 s0 o0 h1111 m1111", "000", "p70 c99 H T",
          Running("monster", 1, 2) + Lines{"The monster returns to the base. The runner is SAFE!"}, "T1 H0 M0 b0 s0 o0 h1111 m1111", "100"},
         {"T1 H0 M0 b0 s0 o0 h1111 m1111", "000", "p65 c99 TS", {MonsterHit, Surrender}, "T1 H0 M0 b0 s0 o0 h1111 m1111", "100"},
-        // The close box and Escape give the base up as a surrender does: out for a human runner,
-        // the base for a monster, even home.
-        {"B1 H0 M0 b0 s0 o0 h1111 m1111", "000", "p70 c99 M C", Running("human", 1, 2) + Lines{Surrender},
+        // The close box and Escape do nothing in a battle: only its buttons decide.
+        {"B1 H0 M0 b0 s0 o0 h1111 m1111", "000", "p70 c99 M CES", Running("human", 1, 2) + Lines{Surrender},
          "B1 H0 M0 b0 s0 o1 h1111 m1111", "000"},
-        {"T1 H0 M0 b0 s0 o0 h1111 m1111", "000", "p95 c99 H H H E d3", Running("monster", 3, 4) + Lines{Surrender, MonstersScore("Catch")},
-         "T1 H0 M1 b0 s0 o0 h1111 m1112", "000"},
         // Return to Base is disabled at first base and for a monster runner: the click does nothing.
         {"B1 H0 M0 b0 s0 o0 h1111 m1111", "000", "p65 c99 RS", {HumanHit, Surrender}, "B1 H0 M0 b0 s0 o1 h1111 m1111", "000"},
         {"T1 H0 M0 b0 s0 o0 h1111 m1111", "000", "p70 c99 H RS", Running("monster", 1, 2) + Lines{Surrender},

@@ -43,6 +43,7 @@ void RecordingView::EnablePlayButton(PlayButton button, bool enabled)
 
 Answer RecordingView::AskYesNo(const std::string& text)
 {
+    Prompted();
     const Answer answer = AutoAnswer ? Answer::Yes : Next(Answers, Answer::No, "question");
     Log.push_back("ask " + text + (answer == Answer::Yes ? " yes" : " no"));
     return answer;
@@ -50,18 +51,17 @@ Answer RecordingView::AskYesNo(const std::string& text)
 
 void RecordingView::RunSkillDialog(SkillUpgradeRules& rules)
 {
+    Prompted();
     static const char* names[] = {"run", "hit", "pitch", "catch"};
     const auto clicks = AutoAnswer ? std::vector<std::string>{names[AutoSkill++ % 4], "ok"}
                                    : Next(SkillClicks, {"cancel"}, "Skill Upgrade dialog");
     std::string line = "skill";
+    static const std::map<std::string, Command> commands{{"run", Command::RunLevel},     {"hit", Command::HitLevel},
+                                                         {"pitch", Command::PitchLevel}, {"catch", Command::CatchLevel},
+                                                         {"ok", Command::Ok},            {"cancel", Command::Escape}};
     for (const auto& click : clicks) {
         line += " " + click;
-        if (click == "run") rules.OnRunLevel(*this);
-        else if (click == "hit") rules.OnHitLevel(*this);
-        else if (click == "pitch") rules.OnPitchLevel(*this);
-        else if (click == "catch") rules.OnCatchLevel(*this);
-        else if (click == "ok") rules.OnOK();
-        else rules.OnCancel();
+        rules.Perform(commands.at(click), *this);
     }
     Log.push_back(line);
     EXPECT_TRUE(rules.Ended()) << "the Skill Upgrade dialog was left open after: " << line;
@@ -69,19 +69,16 @@ void RecordingView::RunSkillDialog(SkillUpgradeRules& rules)
 
 void RecordingView::RunBattleDialog(BattleRules& rules)
 {
+    Prompted();
     Log.push_back("battle");
     rules.OnInitDialog(*this);
     const auto clicks = AutoAnswer ? std::vector<std::string>{"fight"} : Next(BattleClicks, {"close"}, "battle");
-    for (const auto& click : clicks) {
-        if (click == "attack") rules.OnAttack(*this);
-        else if (click == "fight")
-            for (int blows = 0; blows < 1000 && !rules.Ended(); ++blows)
-                rules.OnAttack(*this);
-        else if (click == "surrender") rules.OnSurrenderBase(*this);
-        else if (click == "return") rules.OnReturnToBase(*this);
-        else if (click == "close") rules.OnClose(*this);
-        else rules.OnCancel(*this);
-    }
+    static const std::map<std::string, Command> commands{
+        {"attack", Command::Attack}, {"fight", Command::Attack}, {"surrender", Command::SurrenderBase},
+        {"return", Command::ReturnToBase}, {"close", Command::Close}, {"escape", Command::Escape}};
+    for (const auto& click : clicks)
+        for (int blows = 0; blows < (click == "fight" ? 1000 : 1) && !rules.Ended(); ++blows)
+            rules.Perform(commands.at(click), *this);
     Log.push_back("battle closed");
     EXPECT_TRUE(rules.Ended()) << "the battle was left open";
 }
@@ -154,7 +151,16 @@ void GameTest::Queue(const std::string& script)
 void GameTest::Play(const std::string& script)
 {
     Queue(script);
-    view.PitchEnabled ? game.OnPitch() : game.OnReadyToSwing();
+    // Enter gives the enabled play button, and while the play runs nothing of the main window is
+    // live: a close or a save then would keep half a play.
+    ASSERT_EQ(game.EnterCommand(), view.PitchEnabled ? Command::Pitch : Command::Swing);
+    view.DuringPrompt = [this] {
+        for (const Command command : {Command::Pitch, Command::Swing, Command::SaveAndExit, Command::Close, Command::Escape})
+            EXPECT_FALSE(game.Perform(command)) << "live in a play: " << static_cast<int>(command);
+        EXPECT_EQ(game.EnterCommand(), std::nullopt);
+    };
+    EXPECT_TRUE(game.Perform(*game.EnterCommand()));
+    view.DuringPrompt = nullptr;
     ExpectAllTaken();
     EXPECT_EQ(view.Pictures, Runners()) << "a base picture does not match its runner";
 }

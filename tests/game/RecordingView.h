@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -52,10 +53,15 @@ public:
     }
     void ShowMessage(const std::string& text, const std::string& caption) override
     {
+        Prompted();
         Log.push_back(caption.empty() ? "message " + text : "message [" + caption + "] " + text);
     }
     Answer AskYesNo(const std::string& text) override;
-    void RunAboutDialog() override { Log.push_back("about"); }
+    void RunAboutDialog() override
+    {
+        Prompted();
+        Log.push_back("about");
+    }
     void RunSkillDialog(SkillUpgradeRules& rules) override;
     void RunBattleDialog(BattleRules& rules) override;
     void CloseWindow() override { Log.push_back("close"); }
@@ -74,12 +80,15 @@ public:
     std::vector<std::string> Boxes() const;
 
     std::vector<std::string> Log;
+    // Called as every box or dialog opens over the main window, when set.
+    std::function<void()> DuringPrompt;
     std::deque<Answer> Answers;
     // Each skill dialog takes one entry: picks by name ("run", "hit", "pitch", "catch"), then
     // "ok" or "cancel".
     std::deque<std::vector<std::string>> SkillClicks;
     // Each battle takes one entry: "attack", "fight" (attack until it ends), "surrender",
-    // "return", "close" or "escape".
+    // "return", "close" or "escape"; each is given as the player's command, so one that is not
+    // live does nothing.
     std::deque<std::vector<std::string>> BattleClicks;
     // Answer every prompt by itself (Yes, a skill by turns, fight every battle): for long plays
     // whose prompts a test does not spell out.
@@ -88,6 +97,13 @@ public:
     bool PitchEnabled = false;
     // What the three base pictures show, as runner flags ("100"); a new window shows none.
     std::string Pictures = "000";
+
+private:
+    void Prompted() const
+    {
+        if (DuringPrompt)
+            DuringPrompt();
+    }
 };
 
 using Values = std::map<std::string, std::string>;
@@ -105,7 +121,7 @@ protected:
     //   p70 c99   the pitch roll and the catch roll (taken % 100)
     //   d2        the Monsters' skill draw (% 4)
     //   M H       a battle the runner fights until the monster (M) or the human (H) falls
-    //   S R C E   a battle ended by surrender, return to base, the close box or Escape
+    //   S R C E   in a battle: surrender, return to base, the close box, Escape
     //   T         within a battle word, first one blow on the human whose turn-back draw is 0
     //   run hit pitch catch   a skill dialog answered by that pick and OK; "hit+catch" picks
     //                         both in turn, "cancel" cancels it

@@ -32,16 +32,16 @@ TEST(LineReader, LinesAreTrimmedBoundedAndTheLastOneNeedsNoNewline)
 
 // A window whose player gives the listed commands, one a prompt, then ends the input.
 struct ScriptedWindow final : TermWindow {
-    explicit ScriptedWindow(std::vector<Command> script) : TermWindow("test"), script(std::move(script)) {}
+    explicit ScriptedWindow(std::vector<TermInput> script) : TermWindow("test"), script(std::move(script)) {}
     void WriteIgnored(const TermInput&) override { ++ignored; }
-    TermInput Read(Prompt) override { return {read < script.size() ? script[read++] : Command::End, ""}; }
-    std::vector<Command> script;
+    TermInput Read(Prompt) override { return read < script.size() ? script[read++] : TermInput::End(); }
+    std::vector<TermInput> script;
     std::size_t read = 0, ignored = 0;
 };
 
 TEST(TermWindow, OnlyOkClosesAMessageBox)
 {
-    ScriptedWindow window({Command::Unknown, Command::Attack, Command::Ok});
+    ScriptedWindow window({TermInput::Nothing(), TermInput::Gives(Command::Attack), TermInput::Gives(Command::Ok)});
     window.ShowMessage("The human wins the base!", "");
     EXPECT_EQ(window.read, 3u);
     EXPECT_EQ(window.ignored, 2u);

@@ -81,9 +81,14 @@ TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstShowsEveryBlowBut
         {'H', 1, 0, false, nullptr, "ANNOUNCER: The human wins the base!"},
         {'H', 1, 1, false, nullptr, "ANNOUNCER: The human is O-U-T!"},
         {'H', 1, 0, false, [](BattleDialog& d) { Click(d, ids::SurrenderBase); }, surrender},
-        {'H', 2, 0, true, [](BattleDialog& d) { d.close(); }, surrender},
+        // The close box and Escape do nothing: only the buttons decide.
+        {'H', 2, 0, true, [](BattleDialog& d) {
+             d.close();
+             QTest::keyClick(&d, Qt::Key_Escape);
+             EXPECT_TRUE(d.isVisible());
+             Click(d, ids::SurrenderBase);
+         }, surrender},
         {'h', 4, 0, true, [](BattleDialog& d) { Click(d, ids::ReturnToBase); }, ""},
-        {'M', 2, 0, false, [](BattleDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, surrender},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("case " + std::to_string(&c - cases));
@@ -97,7 +102,15 @@ TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstShowsEveryBlowBut
                 EXPECT_EQ(Control(dialog, ids::ReturnToBase)->isEnabled(), c.ReturnEnabled);
                 EXPECT_EQ(dialog.focusWidget(), Control(dialog, ids::Attack));
                 EXPECT_EQ(hit->text(), QString::number(50 - 9 * blow));
-                c.Leave ? c.Leave(dialog) : Click(dialog, ids::Attack);
+                if (c.Leave) {
+                    c.Leave(dialog);
+                } else if (blow % 2 == 1) {
+                    // Enter attacks wherever the focus is, and the focus comes back to Attack.
+                    Control(dialog, ids::SurrenderBase)->setFocus();
+                    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+                } else {
+                    Click(dialog, ids::Attack);
+                }
             });
         if (!c.Leave)
             script.Then(ModalScript::Is<QMessageBox>, [&](QWidget*) {

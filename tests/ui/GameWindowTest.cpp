@@ -71,18 +71,28 @@ TEST_F(Window, StartsANewGameWithThePickedSkillOpensAboutOnItsButtonAndSavesOnTh
     ASSERT_TRUE(window.StartUp());
     EXPECT_EQ(Shown(&Scoreboard::HumanPitchLevel)->text(), QStringLiteral("2"));  // upgraded
     Button(ids::AboutButton)->click();
-    // The close box first, while nothing has closed the window yet.
-    const std::pair<std::function<void(GameWindow&)>, bool> ways[] = {
-        {[](GameWindow& w) { w.close(); }, true},
-        {[](GameWindow& w) { Control<QPushButton>(w, ids::SaveExitButton)->click(); }, true},
-        {[](GameWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }, false},
+    // Each way out of a window, the next window loading what the last one saved; a closed window
+    // takes no more commands.
+    const std::pair<std::function<void(GameWindow&)>, std::size_t> ways[] = {
+        {[](GameWindow& w) { w.close(); }, 18},
+        {[](GameWindow& w) { Control<QPushButton>(w, ids::SaveExitButton)->click(); }, 18},
+        {[](GameWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }, 0},
     };
-    for (const auto& [close, saves] : ways) {
+    for (const auto& [close, saved] : ways) {
+        GameWindow next{random, clock, store, play};
+        GameWindow& shown = &close == &ways[0].first ? window : next;
+        if (&shown == &next) {
+            script.Then(ModalScript::Is<AboutBox>, PressOk);
+            ASSERT_TRUE(next.StartUp());
+        }
         store.values.clear();
-        window.show();
-        close(window);
-        EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(store.values.size(), saves ? 18u : 0u);
+        shown.show();
+        close(shown);
+        EXPECT_FALSE(shown.isVisible());
+        EXPECT_EQ(store.values.size(), saved);
+        store.values = {{"B1", "0"}};
+        Control<QPushButton>(shown, ids::SaveExitButton)->click();
+        EXPECT_EQ(store.values.size(), 1u);
     }
 }
 
