@@ -66,6 +66,22 @@ TEST_F(GameTest, TheCloseBoxAndSaveAndExitSaveTheGameThatTheNextStartLoadsEscape
     EXPECT_EQ(view.Log, (Lines{failed, failed, "close", "close", "close"}));
 }
 
+// A command that is not live does nothing: the other half's play button, and anything at all
+// once the window has closed.
+TEST_F(GameTest, ACommandThatIsNotLiveDoesNothingAndAClosedWindowTakesNone)
+{
+    Load("T1 H0 M0 b0 s0 o0 h1111 m1111");
+    store.values.clear();
+    EXPECT_FALSE(game.Perform(Command::Swing));
+    EXPECT_TRUE(game.Perform(Command::SystemAbout));
+    EXPECT_TRUE(game.Perform(Command::Escape));
+    for (const Command command : {Command::Pitch, Command::SaveAndExit, Command::Close, Command::HelpAbout, Command::Escape})
+        EXPECT_FALSE(game.Perform(command));
+    EXPECT_EQ(game.EnterCommand(), std::nullopt);
+    EXPECT_EQ(view.Log, (Lines{"about", "close"}));
+    EXPECT_TRUE(store.values.empty()) << "a closed window saved";
+}
+
 TEST_F(GameTest, TheAboutCommandAndItsLowBitVariantsOpenTheAboutBox)
 {
     for (unsigned id = 16; id < 32; ++id)
