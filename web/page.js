@@ -18,27 +18,44 @@ const PICTURE_NAMES = {
   FirstBasePicture: 'First base', SecondBasePicture: 'Second base', ThirdBasePicture: 'Third base',
 };
 
+// The saved game's eighteen names; a save writes these alone, so no other name lives on in the item.
+const SAVED_NAMES = ['B1', 'B2', 'B3', 'BA', 'HC', 'HP', 'HR', 'HH', 'MC', 'MP', 'MR', 'MH', 'MRS', 'HRS', 'IN', 'IP', 'OU', 'ST'];
+// A value longer than this many bytes of UTF-8 cannot be read, in every edition.
+const VALUE_LIMIT = 99;
+
 // The saved game: one local-storage item holding the values by name, replaced in one write.
 class SavedGame {
   open() {
     try { localStorage.getItem(STORE_KEY); return true; } catch (e) { return false; }
   }
-  all() {
+  item() {
+    try { return localStorage.getItem(STORE_KEY); } catch (e) { return null; }
+  }
+  parse(text) {
     try {
-      const parsed = JSON.parse(localStorage.getItem(STORE_KEY));
+      const parsed = JSON.parse(text);
       return parsed && typeof parsed === 'object' && !Array.isArray(parsed) ? parsed : {};
     } catch (e) { return {}; }
   }
-  // A value as text; a value that is not text, a number or a truth value reads as missing.
+  // The values the game loads, parsed once for each text of the item.
+  all() {
+    const text = this.item();
+    if (!this.cache || this.cache.text !== text) this.cache = { text, values: this.parse(text) };
+    return this.cache.values;
+  }
+  // A value as text; anything but a string of at most VALUE_LIMIT bytes reads as missing, so that
+  // a huge value never reaches the program.
   read(name, values = this.all()) {
     if (!Object.prototype.hasOwnProperty.call(values, name)) return null;
     const value = values[name];
-    return ['string', 'number', 'boolean'].includes(typeof value) ? String(value) : null;
+    // Every UTF-16 unit takes at least one byte: a long string is refused before it is encoded.
+    if (typeof value !== 'string' || value.length > VALUE_LIMIT) return null;
+    return new TextEncoder().encode(value).length > VALUE_LIMIT ? null : value;
   }
   stage() {
-    const values = this.all();
+    const values = this.parse(this.item());
     this.staged = {};
-    for (const name of Object.keys(values)) {
+    for (const name of SAVED_NAMES) {
       const text = this.read(name, values);
       if (text !== null) this.staged[name] = text;
     }

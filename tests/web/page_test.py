@@ -135,14 +135,19 @@ class PageTest(unittest.TestCase):
     def test_damaged_values_read_as_the_other_stores_read_them(self):
         b = self.b
         self.load()
-        b.js('localStorage.setItem("Tessivar/Pennantry", JSON.stringify({B1: "2", B3: "x", IN: 12, IP: "t",'
-             ' HC: {}, HRS: "' + '9' * 100 + '", MRS: "3"}))')
+        # Only a string of at most 99 bytes is a value: not a number, a truth value, nor 6 MB of text.
+        b.js('localStorage.setItem("Tessivar/Pennantry", JSON.stringify({B1: "2", B2: 1, B3: "x", IN: 12, IP: "t",'
+             ' OU: true, HC: {}, HP: "\u20ac".repeat(2e6), HRS: "' + '9' * 100 + '", MRS: "3", Other: "x"}))')
         self.load(then_ok=True)
         self.top_is('102')
-        self.assertEqual(b.js(BOARD), '0,3,12,t,0,0,0,1,1,1,1,1,1,1,1')
+        self.assertEqual(b.js(BOARD), '0,3,1,t,0,0,0,1,1,1,1,1,1,1,1')
         self.assertEqual((b.js(BASES), self.enabled(1014)), ('130,131,131', True))
-        b.key('Escape')  # leaves without a save, so the next value stays as set
+        # It plays on, and its save keeps the game's eighteen names alone.
+        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        b.key('e')
         self.top_is('closed')
+        saved = json.loads(b.js(STORED))
+        self.assertEqual((len(saved), 'Other' in saved), (18, False))
         b.js('localStorage.setItem("Tessivar/Pennantry", "{not json")')
         self.load(then_ok=True)
         self.top_is('134')
