@@ -121,8 +121,15 @@ class Page {
     new ResizeObserver(() => this.tpl && this.fit()).observe(document.documentElement);
     addEventListener('resize', () => this.tpl && this.fit());
     // Leaving the page is the main window's close box, which saves only while no box is open.
-    addEventListener('pagehide', () => Module._WebPageHide && Module._WebPageHide());
+    addEventListener('pagehide', () => this.keep('_WebPageHide'));
+    // A hidden tab may be discarded without a pagehide: its game is kept then too, and plays on.
+    document.addEventListener('visibilitychange', () => document.hidden && this.keep('_WebPageHidden'));
     addEventListener('pageshow', (e) => { if (e.persisted) location.reload(); });
+  }
+
+  // The program's save as the tab hides or goes, while the main window waits with no box over it.
+  keep(call) {
+    if (Module[call] && this.top() === this.main) Module[call]();
   }
 
   templates(all) {

@@ -176,6 +176,25 @@ class PageTest(unittest.TestCase):
         b.key('Enter')
         self.top_is('102')
 
+    def test_hidden_tab_keeps_its_game(self):
+        b = self.b
+        self.load()
+        b.js('localStorage.clear()')
+        self.load(then_ok=True)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        board, first = b.js(BOARD), b.session
+        # A tab opened in front hides this one, which keeps its game: the new tab resumes it.
+        tab, b.session = b.new_tab()
+        self.addCleanup(lambda: (b.send('Target.closeTarget', targetId=tab), setattr(b, 'session', first)))
+        self.load(then_ok=True)
+        self.top_is('102')
+        self.assertEqual(b.js(BOARD), board)
+        # Back in front, the first tab plays on.
+        b.session = first
+        b.send('Target.activateTarget', targetId=b.target)
+        b.until('!document.hidden')
+        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+
 
 if __name__ == '__main__':
     parser = argparse.ArgumentParser()
