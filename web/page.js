@@ -25,6 +25,11 @@ const VALUE_LIMIT = 99;
 
 // The saved game: one local-storage item holding the values by name, replaced in one write.
 class SavedGame {
+  constructor() {
+    this.seen = undefined;    // the item's text as this tab last read or wrote it
+    this.leaving = false;     // set while the page saves on its own, as the tab hides or goes
+    this.overtaken = false;   // such a save found the item changed since, and left it as it was
+  }
   open() {
     try { localStorage.getItem(STORE_KEY); return true; } catch (e) { return false; }
   }
@@ -37,10 +42,11 @@ class SavedGame {
       return parsed && typeof parsed === 'object' && !Array.isArray(parsed) ? parsed : {};
     } catch (e) { return {}; }
   }
-  // The values the game loads, parsed once for each text of the item.
+  // The values the game loads, parsed once for each text of the item, which this tab has then seen.
   all() {
     const text = this.item();
     if (!this.cache || this.cache.text !== text) this.cache = { text, values: this.parse(text) };
+    this.seen = text;
     return this.cache.values;
   }
   // A value as text; anything but a string of at most VALUE_LIMIT bytes reads as missing, so that
@@ -65,8 +71,15 @@ class SavedGame {
   // Null when written; else why not, in words the player can act on.
   commit() {
     try {
-      if (Object.keys(this.staged).length) localStorage.setItem(STORE_KEY, JSON.stringify(this.staged));
-      else localStorage.removeItem(STORE_KEY);
+      // On its own the page never writes over an item another tab changed since this one read or wrote it.
+      if (this.leaving && localStorage.getItem(STORE_KEY) !== this.seen) {
+        this.overtaken = true;
+        return 'Another tab changed the saved game since this one loaded it.';
+      }
+      const text = Object.keys(this.staged).length ? JSON.stringify(this.staged) : null;
+      if (text === null) localStorage.removeItem(STORE_KEY);
+      else localStorage.setItem(STORE_KEY, text);
+      this.seen = text;
       return null;
     } catch (e) {
       if (e.name === 'QuotaExceededError') return "The browser's storage for this page is full.";
@@ -123,13 +136,28 @@ class Page {
     // Leaving the page is the main window's close box, which saves only while no box is open.
     addEventListener('pagehide', () => this.keep('_WebPageHide'));
     // A hidden tab may be discarded without a pagehide: its game is kept then too, and plays on.
-    document.addEventListener('visibilitychange', () => document.hidden && this.keep('_WebPageHidden'));
+    document.addEventListener('visibilitychange', () => (document.hidden ? this.keep('_WebPageHidden') : this.tellOvertaken()));
     addEventListener('pageshow', (e) => { if (e.persisted) location.reload(); });
   }
 
   // The program's save as the tab hides or goes, while the main window waits with no box over it.
+  // Such a save leaves an item another tab changed since as it is, which the player learns once the page is seen.
   keep(call) {
-    if (Module[call] && this.top() === this.main) Module[call]();
+    if (!Module[call] || this.top() !== this.main) return;
+    this.store.leaving = true;
+    try { Module[call](); } finally { this.store.leaving = false; }
+    if (!document.hidden) this.tellOvertaken();
+  }
+
+  tellOvertaken() {
+    if (!this.store.overtaken) return;
+    this.store.overtaken = false;
+    const store = this.store, newer = store.read('B1', store.parse(store.item())) !== null;
+    this.message(newer
+      ? 'The game was saved in another tab after this tab loaded it, so the play here was not saved over it.'
+        + ' Reload the page to play the newer save.'
+      : 'The saved game was changed elsewhere after this tab loaded it, so the play here was not saved.'
+        + ' Reloading the page starts a new game.', APP_NAME, false);
   }
 
   templates(all) {

@@ -1,5 +1,6 @@
 """The browser edition in headless Chromium, played with real mouse, touch and key events: the first
-start, pitches, a battle, Save & Exit, a reload that resumes, closing the tab, Escape, damaged values."""
+start, pitches, a battle, Save & Exit, a reload that resumes, closing the tab, Escape, damaged values,
+a tab hidden behind another."""
 import argparse
 import json
 import os
@@ -176,7 +177,7 @@ class PageTest(unittest.TestCase):
         b.key('Enter')
         self.top_is('102')
 
-    def test_hidden_tab_keeps_its_game(self):
+    def test_hidden_tab_keeps_its_game_but_never_over_another_tabs_save(self):
         b = self.b
         self.load()
         b.js('localStorage.clear()')
@@ -189,11 +190,23 @@ class PageTest(unittest.TestCase):
         self.load(then_ok=True)
         self.top_is('102')
         self.assertEqual(b.js(BOARD), board)
-        # Back in front, the first tab plays on.
-        b.session = first
-        b.send('Target.activateTarget', targetId=b.target)
-        b.until('!document.hidden')
         self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        b.key('e')
+        self.top_is('closed')
+        newer = b.js(STORED)
+        # Hidden again, the first tab leaves the newer save, and says so once back in front.
+        b.session = first
+        for target, hidden in ((b.target, 'false'), (tab, 'true'), (b.target, 'false')):
+            b.send('Target.activateTarget', targetId=target)
+            b.until(f'document.hidden === {hidden}')
+        self.top_is('message')
+        self.assertRegex(self.box(), r'^pennantry\n.*\n+The game was saved in another tab .*not saved over it\..*'
+                                     r'Reload the page to play the newer save\.')
+        self.assertEqual(b.js(STORED), newer)
+        b.key('Enter')
+        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)  # and plays on
+        self.load()
+        self.assertEqual(b.js(STORED), newer)
 
 
 if __name__ == '__main__':
