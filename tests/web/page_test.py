@@ -186,7 +186,8 @@ class PageTest(unittest.TestCase):
         board, first = b.js(BOARD), b.session
         # A tab opened in front hides this one, which keeps its game: the new tab resumes it.
         tab, b.session = b.new_tab()
-        self.addCleanup(lambda: (b.send('Target.closeTarget', targetId=tab), setattr(b, 'session', first)))
+        self.addCleanup(lambda: (b.send('Target.closeTarget', targetId=tab), setattr(b, 'session', first),
+                                 b.send('Target.activateTarget', targetId=b.target)))
         self.load(then_ok=True)
         self.top_is('102')
         self.assertEqual(b.js(BOARD), board)
