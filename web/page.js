@@ -74,7 +74,7 @@ class SavedGame {
       // On its own the page never writes over an item another tab changed since this one read or wrote it.
       if (this.leaving && localStorage.getItem(STORE_KEY) !== this.seen) {
         this.overtaken = true;
-        return 'Another tab changed the saved game since this one loaded it.';
+        return 'Another tab changed the saved game since this one last loaded or saved it.';
       }
       const text = Object.keys(this.staged).length ? JSON.stringify(this.staged) : null;
       if (text === null) localStorage.removeItem(STORE_KEY);
@@ -136,12 +136,16 @@ class Page {
     // Leaving the page is the main window's close box, which saves only while no box is open.
     addEventListener('pagehide', () => this.keep('_WebPageHide'));
     // A hidden tab may be discarded without a pagehide: its game is kept then too, and plays on.
-    document.addEventListener('visibilitychange', () => (document.hidden ? this.keep('_WebPageHidden') : this.tellOvertaken()));
+    document.addEventListener('visibilitychange', () => {
+      if (document.hidden) this.keep('_WebPageHidden');
+      else this.tellOvertaken();
+    });
     addEventListener('pageshow', (e) => { if (e.persisted) location.reload(); });
   }
 
   // The program's save as the tab hides or goes, while the main window waits with no box over it.
-  // Such a save leaves an item another tab changed since as it is, which the player learns once the page is seen.
+  // Such a save leaves an item another tab changed since as it is, and the player learns so once
+  // the page is seen.
   keep(call) {
     if (!Module[call] || this.top() !== this.main) return;
     this.store.leaving = true;
@@ -154,9 +158,9 @@ class Page {
     this.store.overtaken = false;
     const store = this.store, newer = store.read('B1', store.parse(store.item())) !== null;
     this.message(newer
-      ? 'The game was saved in another tab after this tab loaded it, so the play here was not saved over it.'
+      ? 'The game was saved in another tab since this tab last loaded or saved it, so the play here was not saved over it.'
         + ' Reload the page to play the newer save.'
-      : 'The saved game was changed elsewhere after this tab loaded it, so the play here was not saved.'
+      : 'The saved game was changed elsewhere since this tab last loaded or saved it, so the play here was not saved.'
         + ' Reloading the page starts a new game.', APP_NAME, false);
   }
 

@@ -37,8 +37,7 @@ class Browser:
         self.send('Emulation.setTouchEmulationEnabled', enabled=True, maxTouchPoints=1)
 
     def new_tab(self):
-        """Opens a tab in front, which hides the one that was (visibilitychange); returns its target
-        and session. Target.activateTarget brings a tab back to the front."""
+        """Opens a tab in front, which hides the others (visibilitychange); returns target, session."""
         target = self.send('Target.createTarget', url='about:blank')['targetId']
         return target, self.send('Target.attachToTarget', targetId=target, flatten=True)['sessionId']
 
