@@ -182,7 +182,7 @@ class PageTest(unittest.TestCase):
         self.load()
         b.js('localStorage.clear()')
         self.load(then_ok=True)
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        self.play_until(lambda seen: b.js(TOP) == '102', limit=10)
         board, first = b.js(BOARD), b.session
         # A tab opened in front hides this one, which keeps its game: the new tab resumes it.
         tab, b.session = b.new_tab()
@@ -191,7 +191,7 @@ class PageTest(unittest.TestCase):
         self.load(then_ok=True)
         self.top_is('102')
         self.assertEqual(b.js(BOARD), board)
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
         b.key('e')
         self.top_is('closed')
         newer = b.js(STORED)
@@ -205,7 +205,7 @@ class PageTest(unittest.TestCase):
                                      r'Reload the page to play the newer save\.')
         self.assertEqual(b.js(STORED), newer)
         b.key('Enter')
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)  # and plays on
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')  # and plays on
         self.load()
         self.assertEqual(b.js(STORED), newer)
 
