@@ -115,18 +115,18 @@ class PageTest(unittest.TestCase):
         self.assertFalse(b.js('document.querySelector("#c102-1023").checkVisibility()'))
 
         # Closing the tab while the main window waits saves; while a box is open it keeps the last save.
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
         after = b.js(BOARD)
         self.load(then_ok=True)
         self.top_is('102')
         self.assertEqual(b.js(BOARD), after)
         saved = b.js(STORED)
-        self.play_until(lambda seen: b.js(TOP) != '102', limit=50)
+        self.play_until(lambda seen: b.js(TOP) != '102')
         self.load(then_ok=True)
         self.assertEqual(b.js(STORED), saved)
 
         # Escape quits without saving, to a closing screen that starts again.
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
         b.key('Escape')
         self.top_is('closed')
         self.assertEqual(b.js(STORED), saved)
@@ -144,7 +144,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(b.js(BOARD), '0,3,1,t,0,0,0,1,1,1,1,1,1,1,1')
         self.assertEqual((b.js(BASES), self.enabled(1014)), ('130,131,131', True))
         # It plays on, and its save keeps the game's eighteen names alone.
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
         b.key('e')
         self.top_is('closed')
         saved = json.loads(b.js(STORED))
