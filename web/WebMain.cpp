@@ -19,6 +19,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void WebPageHide()
         Window->OnPageHide();
 }
 
+// The page calls this as the tab is hidden (visibilitychange), after which it may be discarded unseen.
+extern "C" EMSCRIPTEN_KEEPALIVE void WebPageHidden()
+{
+    if (Window != nullptr)
+        Window->OnPageHidden();
+}
+
 int main()
 {
     // Everything lives as long as the page: the main window's run suspends at every wait.

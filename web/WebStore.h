@@ -7,7 +7,9 @@ namespace pennantry {
 
 // The eighteen values live under their own names in one JSON object, kept as one local-storage
 // item, so that every save and every erase is a single write: a tab closed at any moment leaves
-// the set whole. A value that is not text (or an item that does not parse) reads as missing.
+// the set whole. A value that is not a string, or longer than 99 bytes (or an item that does not
+// parse), reads as missing; a save keeps the eighteen names alone. A save the page makes on its own,
+// as the tab hides or goes, fails rather than write over an item another tab changed since.
 class WebStore final : public SavedGameStore {
 public:
     bool Open() override;

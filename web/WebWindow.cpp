@@ -148,6 +148,15 @@ void WebWindow::OnPageHide()
     }
 }
 
+void WebWindow::OnPageHidden()
+{
+    if (waitingForPress_ && !closed_) {
+        keeping_ = true;
+        game_.OnClose();
+        keeping_ = false;
+    }
+}
+
 void WebWindow::RefreshLabels(const Scoreboard& board)
 {
     for (const ScoreboardField& field : ScoreboardFields)
@@ -170,8 +179,9 @@ void WebWindow::SetBasePicture(int base, bool occupied)
 
 void WebWindow::ShowMessage(const std::string& text, const std::string& caption)
 {
-    // Leaving, a save that failed can only keep the last save: the page is gone before any box.
-    if (!leaving_)
+    // Leaving or hidden, a save that failed can only keep the last save: the box would be answered
+    // inside the page's event, which cannot wait.
+    if (!leaving_ && !keeping_)
         PageMessage(text.c_str(), caption.c_str(), 0);
 }
 
@@ -225,7 +235,11 @@ void WebWindow::RunBattleDialog(BattleRules& rules)
     PageClose(Battle);
 }
 
-void WebWindow::CloseWindow() { closed_ = true; }
+void WebWindow::CloseWindow()
+{
+    if (!keeping_)
+        closed_ = true;
+}
 
 void WebWindow::RefreshBattle(const BattleLabels& labels)
 {

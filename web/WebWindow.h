@@ -23,6 +23,11 @@ public:
     // saves; while a box or dialog is open the window takes no close, so the last save stands.
     void OnPageHide();
 
+    // The tab is hidden, and the browser may discard it without a pagehide. While the main window
+    // waits for a press the game is saved as its close box saves it, but the window stays for the
+    // player's return; while a box or dialog is open the last save stands.
+    void OnPageHidden();
+
     // WindowOps
     void RefreshLabels(const Scoreboard& board) override;
     void EnablePlayButton(PlayButton button, bool enabled) override;
@@ -49,6 +54,9 @@ private:
     bool waitingForPress_ = false;
     // Set as the tab goes away: nothing can be shown any more, and a box would wait for ever.
     bool leaving_ = false;
+    // Set while a hidden tab keeps its game: the close that follows the save is not taken, and a
+    // box could not be answered.
+    bool keeping_ = false;
 };
 
 }  // namespace pennantry

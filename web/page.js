@@ -18,27 +18,50 @@ const PICTURE_NAMES = {
   FirstBasePicture: 'First base', SecondBasePicture: 'Second base', ThirdBasePicture: 'Third base',
 };
 
+// The saved game's eighteen names; a save writes these alone, so no other name lives on in the item.
+const SAVED_NAMES = ['B1', 'B2', 'B3', 'BA', 'HC', 'HP', 'HR', 'HH', 'MC', 'MP', 'MR', 'MH', 'MRS', 'HRS', 'IN', 'IP', 'OU', 'ST'];
+// A value longer than this many bytes of UTF-8 cannot be read, in every edition.
+const VALUE_LIMIT = 99;
+
 // The saved game: one local-storage item holding the values by name, replaced in one write.
 class SavedGame {
+  constructor() {
+    this.seen = undefined;    // the item's text as this tab last read or wrote it
+    this.leaving = false;     // set while the page saves on its own, as the tab hides or goes
+    this.overtaken = false;   // such a save found the item changed since, and left it as it was
+  }
   open() {
     try { localStorage.getItem(STORE_KEY); return true; } catch (e) { return false; }
   }
-  all() {
+  item() {
+    try { return localStorage.getItem(STORE_KEY); } catch (e) { return null; }
+  }
+  parse(text) {
     try {
-      const parsed = JSON.parse(localStorage.getItem(STORE_KEY));
+      const parsed = JSON.parse(text);
       return parsed && typeof parsed === 'object' && !Array.isArray(parsed) ? parsed : {};
     } catch (e) { return {}; }
   }
-  // A value as text; a value that is not text, a number or a truth value reads as missing.
+  // The values the game loads, parsed once for each text of the item, which this tab has then seen.
+  all() {
+    const text = this.item();
+    if (!this.cache || this.cache.text !== text) this.cache = { text, values: this.parse(text) };
+    this.seen = text;
+    return this.cache.values;
+  }
+  // A value as text; anything but a string of at most VALUE_LIMIT bytes reads as missing, so that
+  // a huge value never reaches the program.
   read(name, values = this.all()) {
     if (!Object.prototype.hasOwnProperty.call(values, name)) return null;
     const value = values[name];
-    return ['string', 'number', 'boolean'].includes(typeof value) ? String(value) : null;
+    // Every UTF-16 unit takes at least one byte: a long string is refused before it is encoded.
+    if (typeof value !== 'string' || value.length > VALUE_LIMIT) return null;
+    return new TextEncoder().encode(value).length > VALUE_LIMIT ? null : value;
   }
   stage() {
-    const values = this.all();
+    const values = this.parse(this.item());
     this.staged = {};
-    for (const name of Object.keys(values)) {
+    for (const name of SAVED_NAMES) {
       const text = this.read(name, values);
       if (text !== null) this.staged[name] = text;
     }
@@ -48,8 +71,15 @@ class SavedGame {
   // Null when written; else why not, in words the player can act on.
   commit() {
     try {
-      if (Object.keys(this.staged).length) localStorage.setItem(STORE_KEY, JSON.stringify(this.staged));
-      else localStorage.removeItem(STORE_KEY);
+      // On its own the page never writes over an item another tab changed since this one read or wrote it.
+      if (this.leaving && localStorage.getItem(STORE_KEY) !== this.seen) {
+        this.overtaken = true;
+        return 'Another tab changed the saved game since this one last loaded or saved it.';
+      }
+      const text = Object.keys(this.staged).length ? JSON.stringify(this.staged) : null;
+      if (text === null) localStorage.removeItem(STORE_KEY);
+      else localStorage.setItem(STORE_KEY, text);
+      this.seen = text;
       return null;
     } catch (e) {
       if (e.name === 'QuotaExceededError') return "The browser's storage for this page is full.";
@@ -104,8 +134,34 @@ class Page {
     new ResizeObserver(() => this.tpl && this.fit()).observe(document.documentElement);
     addEventListener('resize', () => this.tpl && this.fit());
     // Leaving the page is the main window's close box, which saves only while no box is open.
-    addEventListener('pagehide', () => Module._WebPageHide && Module._WebPageHide());
+    addEventListener('pagehide', () => this.keep('_WebPageHide'));
+    // A hidden tab may be discarded without a pagehide: its game is kept then too, and plays on.
+    document.addEventListener('visibilitychange', () => {
+      if (document.hidden) this.keep('_WebPageHidden');
+      else this.tellOvertaken();
+    });
     addEventListener('pageshow', (e) => { if (e.persisted) location.reload(); });
+  }
+
+  // The program's save as the tab hides or goes, while the main window waits with no box over it.
+  // Such a save leaves an item another tab changed since as it is, and the player learns so once
+  // the page is seen.
+  keep(call) {
+    if (!Module[call] || this.top() !== this.main) return;
+    this.store.leaving = true;
+    try { Module[call](); } finally { this.store.leaving = false; }
+    if (!document.hidden) this.tellOvertaken();
+  }
+
+  tellOvertaken() {
+    if (!this.store.overtaken) return;
+    this.store.overtaken = false;
+    const store = this.store, newer = store.read('B1', store.parse(store.item())) !== null;
+    this.message(newer
+      ? 'The game was saved in another tab since this tab last loaded or saved it, so the play here was not saved over it.'
+        + ' Reload the page to play the newer save.'
+      : 'The saved game was changed elsewhere since this tab last loaded or saved it, so the play here was not saved.'
+        + ' Reloading the page starts a new game.', APP_NAME, false);
   }
 
   templates(all) {

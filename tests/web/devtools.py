@@ -31,11 +31,15 @@ class Browser:
         os.close(to_chrome)
         os.close(from_chrome)
         self._buffer, self._next, self.session = b'', 0, None
-        target = self.send('Target.createTarget', url='about:blank')['targetId']
-        self.session = self.send('Target.attachToTarget', targetId=target, flatten=True)['sessionId']
+        self.target, self.session = self.new_tab()
         self.send('Page.enable')
         self.send('Emulation.setDeviceMetricsOverride', width=width, height=height, deviceScaleFactor=1, mobile=False)
         self.send('Emulation.setTouchEmulationEnabled', enabled=True, maxTouchPoints=1)
+
+    def new_tab(self):
+        """Opens a tab in front, which hides the others (visibilitychange); returns target, session."""
+        target = self.send('Target.createTarget', url='about:blank')['targetId']
+        return target, self.send('Target.attachToTarget', targetId=target, flatten=True)['sessionId']
 
     def close(self):
         self.proc.kill()

@@ -1,5 +1,6 @@
 """The browser edition in headless Chromium, played with real mouse, touch and key events: the first
-start, pitches, a battle, Save & Exit, a reload that resumes, closing the tab, Escape, damaged values."""
+start, pitches, a battle, Save & Exit, a reload that resumes, closing the tab, Escape, damaged values,
+a tab hidden behind another."""
 import argparse
 import json
 import os
@@ -114,18 +115,18 @@ class PageTest(unittest.TestCase):
         self.assertFalse(b.js('document.querySelector("#c102-1023").checkVisibility()'))
 
         # Closing the tab while the main window waits saves; while a box is open it keeps the last save.
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
         after = b.js(BOARD)
         self.load(then_ok=True)
         self.top_is('102')
         self.assertEqual(b.js(BOARD), after)
         saved = b.js(STORED)
-        self.play_until(lambda seen: b.js(TOP) != '102', limit=50)
+        self.play_until(lambda seen: b.js(TOP) != '102')
         self.load(then_ok=True)
         self.assertEqual(b.js(STORED), saved)
 
         # Escape quits without saving, to a closing screen that starts again.
-        self.play_until(lambda seen: seen and b.js(TOP) == '102', limit=50)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
         b.key('Escape')
         self.top_is('closed')
         self.assertEqual(b.js(STORED), saved)
@@ -135,14 +136,19 @@ class PageTest(unittest.TestCase):
     def test_damaged_values_read_as_the_other_stores_read_them(self):
         b = self.b
         self.load()
-        b.js('localStorage.setItem("Tessivar/Pennantry", JSON.stringify({B1: "2", B3: "x", IN: 12, IP: "t",'
-             ' HC: {}, HRS: "' + '9' * 100 + '", MRS: "3"}))')
+        # Only a string of at most 99 bytes is a value: not a number, a truth value, nor 6 MB of text.
+        b.js('localStorage.setItem("Tessivar/Pennantry", JSON.stringify({B1: "2", B2: 1, B3: "x", IN: 12, IP: "t",'
+             ' OU: true, HC: {}, HP: "\u20ac".repeat(2e6), HRS: "' + '9' * 100 + '", MRS: "3", Other: "x"}))')
         self.load(then_ok=True)
         self.top_is('102')
-        self.assertEqual(b.js(BOARD), '0,3,12,t,0,0,0,1,1,1,1,1,1,1,1')
+        self.assertEqual(b.js(BOARD), '0,3,1,t,0,0,0,1,1,1,1,1,1,1,1')
         self.assertEqual((b.js(BASES), self.enabled(1014)), ('130,131,131', True))
-        b.key('Escape')  # leaves without a save, so the next value stays as set
+        # It plays on, and its save keeps the game's eighteen names alone.
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
+        b.key('e')
         self.top_is('closed')
+        saved = json.loads(b.js(STORED))
+        self.assertEqual((len(saved), 'Other' in saved), (18, False))
         b.js('localStorage.setItem("Tessivar/Pennantry", "{not json")')
         self.load(then_ok=True)
         self.top_is('134')
@@ -170,6 +176,38 @@ class PageTest(unittest.TestCase):
         self.assertIn("could not be saved.\nThe browser's storage for this page is full.", self.box())
         b.key('Enter')
         self.top_is('102')
+
+    def test_hidden_tab_keeps_its_game_but_never_over_another_tabs_save(self):
+        b = self.b
+        self.load()
+        b.js('localStorage.clear()')
+        self.load(then_ok=True)
+        self.play_until(lambda seen: b.js(TOP) == '102', limit=10)
+        board, first = b.js(BOARD), b.session
+        # A tab opened in front hides this one, which keeps its game: the new tab resumes it.
+        tab, b.session = b.new_tab()
+        self.addCleanup(lambda: (b.send('Target.closeTarget', targetId=tab), setattr(b, 'session', first),
+                                 b.send('Target.activateTarget', targetId=b.target)))
+        self.load(then_ok=True)
+        self.top_is('102')
+        self.assertEqual(b.js(BOARD), board)
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')
+        b.key('e')
+        self.top_is('closed')
+        newer = b.js(STORED)
+        # Hidden again, the first tab leaves the newer save, and says so once back in front.
+        b.session = first
+        for target, hidden in ((b.target, 'false'), (tab, 'true'), (b.target, 'false')):
+            b.send('Target.activateTarget', targetId=target)
+            b.until(f'document.hidden === {hidden}')
+        self.top_is('message')
+        self.assertRegex(self.box(), r'^pennantry\n.*\n+The game was saved in another tab .*not saved over it\..*'
+                                     r'Reload the page to play the newer save\.')
+        self.assertEqual(b.js(STORED), newer)
+        b.key('Enter')
+        self.play_until(lambda seen: seen and b.js(TOP) == '102')  # and plays on
+        self.load()
+        self.assertEqual(b.js(STORED), newer)
 
 
 if __name__ == '__main__':
