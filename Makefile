@@ -7,6 +7,10 @@ RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
 # What the test suites (and the start-up benchmark) need besides.
 TEST_PACKAGES := googletest libgtest-dev xvfb xauth openbox appstream desktop-file-utils tmux
 
+# The Debian package: CPack's dependency finder (dpkg-shlibdeps, which needs file), lintian, and
+# man to check the manual pages.
+PACKAGE_PACKAGES := dpkg-dev file lintian man-db
+
 # The browser edition's compiler, and the browser and fonts its page is tested in.
 WEB_PACKAGES := cmake ninja-build emscripten nodejs python3 chromium fonts-dejavu-core fonts-dejavu-extra
 
@@ -29,7 +33,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: all deps run-deps deps-web deps-windows deps-wine test run dev asan web windows windows-test clean
+.PHONY: all deps run-deps deps-web deps-windows deps-wine test run dev asan package web windows windows-test clean
 
 all: dev
 
@@ -37,7 +41,7 @@ run-deps:
 	$(call install-missing,$(RUN_PACKAGES))
 
 deps:
-	$(call install-missing,$(RUN_PACKAGES) $(TEST_PACKAGES))
+	$(call install-missing,$(RUN_PACKAGES) $(TEST_PACKAGES) $(PACKAGE_PACKAGES))
 
 deps-web:
 	$(call install-missing,$(WEB_PACKAGES))
@@ -57,6 +61,10 @@ dev: deps
 asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
+
+# build/dev/pennantry_<version>_<arch>.deb: the tested build, stripped, as a Debian package.
+package: dev
+	cd build/dev && cpack -G DEB
 
 # The browser edition: build/web/pennantry.html, one file with everything inside. Debian's
 # Emscripten needs Node to find its own modules, and its tests run under plain node.
