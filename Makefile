@@ -15,8 +15,10 @@ PACKAGE_PACKAGES := dpkg-dev file lintian man-db
 WEB_PACKAGES := cmake ninja-build emscripten nodejs python3 chromium fonts-dejavu-core fonts-dejavu-extra
 
 # The Windows edition: its cross compilers (32-bit, the program we ship; 64-bit, for its tests where
-# this machine cannot run 32-bit programs), and what its tests run on: Wine, a display, key presses.
-WINDOWS_PACKAGES := cmake ninja-build python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+# this machine cannot run 32-bit programs), the installer's maker (wixl), and what its tests run
+# on: Wine, a display, key presses.
+WINDOWS_PACKAGES := cmake ninja-build python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+                    wixl
 WINE_PACKAGES := wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool imagemagick
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -81,10 +83,10 @@ test: dev asan web windows-test
 	ctest --preset asan
 	ctest --test-dir build/web --output-on-failure --timeout 300
 
-# pennantry.exe and the zip a player downloads, in build/windows/.
+# pennantry.exe, and the zip and the installer a player downloads, in build/windows/.
 windows: deps-windows
 	cmake --preset windows
-	cmake --build --preset windows --target pennantry windows-zip
+	cmake --build --preset windows --target pennantry windows-zip windows-msi
 
 # The shipped program's form, then the game's tests, the registry store's and a whole play under
 # Wine. Wine runs the 32-bit program where the kernel runs 32-bit programs; where it does not, the
