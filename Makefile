@@ -21,6 +21,9 @@ WINDOWS_PACKAGES := cmake ninja-build python3 googletest g++-mingw-w64-i686-posi
                     wixl
 WINE_PACKAGES := wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool imagemagick
 
+# The version, as the top CMakeLists.txt's project() writes it, names the release's files.
+VERSION := $(shell sed -n 's/^project.Pennantry VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs those of the packages given that are missing.
@@ -35,7 +38,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: all deps run-deps deps-web deps-windows deps-wine test run dev asan package web windows windows-test clean
+.PHONY: all deps run-deps deps-web deps-windows deps-wine test run dev asan package web windows windows-test dist clean
 
 all: dev
 
@@ -96,6 +99,14 @@ windows-test: windows deps-wine
 	@if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=windows; else \
 	  echo "32-bit programs cannot run here: testing the 64-bit build under 64-bit Wine"; preset=windows64; fi; \
 	cmake --preset $$preset && cmake --build --preset $$preset && ctest --preset $$preset -j2
+
+# The release in build/dist/: the Debian package, the Windows installer and zip, the browser page,
+# and their SHA-256 checksums.
+dist: package windows web
+	rm -rf build/dist && mkdir -p build/dist
+	cp build/dev/pennantry_$(VERSION)_$$(dpkg --print-architecture).deb build/windows/pennantry-$(VERSION).msi \
+	  build/windows/pennantry-$(VERSION)-windows.zip build/web/pennantry.html build/dist/
+	cd build/dist && sha256sum pennantry* > SHA256SUMS
 
 # The window where there is a display, else the terminal edition. A build of its own without the
 # tests; configured once, after which the build itself notices a changed CMakeLists.txt.
