@@ -8,6 +8,13 @@ if(NOT latest MATCHES "^pennantry \\(${PROJECT_VERSION}\\) ")
   message(FATAL_ERROR "packaging/changelog has no entry for version ${PROJECT_VERSION} at its top")
 endif()
 
+# So must the software centres' list of releases, newest first.
+file(STRINGS ${PROJECT_SOURCE_DIR}/resources/art/io.github.pennantry.Pennantry.metainfo.xml release
+  REGEX "<release " LIMIT_COUNT 1)
+if(NOT release MATCHES "version=\"${PROJECT_VERSION}\"")
+  message(FATAL_ERROR "the metainfo's newest release is not version ${PROJECT_VERSION}")
+endif()
+
 # The files Debian wants beside a package's programs, compressed as it compresses them.
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/pennantry)
 set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
