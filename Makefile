@@ -7,13 +7,22 @@ RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-pl
 # What the test suites (and the start-up benchmark) need besides.
 TEST_PACKAGES := googletest libgtest-dev xvfb xauth openbox appstream desktop-file-utils tmux
 
+# The Debian package: CPack's dependency finder (dpkg-shlibdeps, which needs file), lintian, and
+# man to check the manual pages.
+PACKAGE_PACKAGES := dpkg-dev file lintian man-db
+
 # The browser edition's compiler, and the browser and fonts its page is tested in.
 WEB_PACKAGES := cmake ninja-build emscripten nodejs python3 chromium fonts-dejavu-core fonts-dejavu-extra
 
 # The Windows edition: its cross compilers (32-bit, the program we ship; 64-bit, for its tests where
-# this machine cannot run 32-bit programs), and what its tests run on: Wine, a display, key presses.
-WINDOWS_PACKAGES := cmake ninja-build python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+# this machine cannot run 32-bit programs), the installer's maker (wixl), and what its tests run
+# on: Wine, a display, key presses.
+WINDOWS_PACKAGES := cmake ninja-build python3 googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+                    wixl
 WINE_PACKAGES := wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool imagemagick
+
+# The version, as the top CMakeLists.txt's project() writes it, names the release's files.
+VERSION := $(shell sed -n 's/^project.Pennantry VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -29,7 +38,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: all deps run-deps deps-web deps-windows deps-wine test run dev asan web windows windows-test clean
+.PHONY: all deps run-deps deps-web deps-windows deps-wine test run dev asan package web windows windows-test dist clean
 
 all: dev
 
@@ -37,7 +46,7 @@ run-deps:
 	$(call install-missing,$(RUN_PACKAGES))
 
 deps:
-	$(call install-missing,$(RUN_PACKAGES) $(TEST_PACKAGES))
+	$(call install-missing,$(RUN_PACKAGES) $(TEST_PACKAGES) $(PACKAGE_PACKAGES))
 
 deps-web:
 	$(call install-missing,$(WEB_PACKAGES))
@@ -58,6 +67,10 @@ asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 
+# build/dev/pennantry_<version>_<arch>.deb: the tested build, stripped, as a Debian package.
+package: dev
+	cd build/dev && cpack -G DEB
+
 # The browser edition: build/web/pennantry.html, one file with everything inside. Debian's
 # Emscripten needs Node to find its own modules, and its tests run under plain node.
 web: deps-web
@@ -73,10 +86,10 @@ test: dev asan web windows-test
 	ctest --preset asan
 	ctest --test-dir build/web --output-on-failure --timeout 300
 
-# pennantry.exe and the zip a player downloads, in build/windows/.
+# pennantry.exe, and the zip and the installer a player downloads, in build/windows/.
 windows: deps-windows
 	cmake --preset windows
-	cmake --build --preset windows --target pennantry windows-zip
+	cmake --build --preset windows --target pennantry windows-zip windows-msi
 
 # The shipped program's form, then the game's tests, the registry store's and a whole play under
 # Wine. Wine runs the 32-bit program where the kernel runs 32-bit programs; where it does not, the
@@ -86,6 +99,14 @@ windows-test: windows deps-wine
 	@if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=windows; else \
 	  echo "32-bit programs cannot run here: testing the 64-bit build under 64-bit Wine"; preset=windows64; fi; \
 	cmake --preset $$preset && cmake --build --preset $$preset && ctest --preset $$preset -j2
+
+# The release in build/dist/: the Debian package, the Windows installer and zip, the browser page,
+# and their SHA-256 checksums.
+dist: package windows web
+	rm -rf build/dist && mkdir -p build/dist
+	cp build/dev/pennantry_$(VERSION)_$$(dpkg --print-architecture).deb build/windows/pennantry-$(VERSION).msi \
+	  build/windows/pennantry-$(VERSION)-windows.zip build/web/pennantry.html build/dist/
+	cd build/dist && sha256sum pennantry* > SHA256SUMS
 
 # The window where there is a display, else the terminal edition. A build of its own without the
 # tests; configured once, after which the build itself notices a changed CMakeLists.txt.

@@ -2,4 +2,4 @@
 add_executable(pennantry-term PennantryTermMain.cpp)
 target_link_libraries(pennantry-term PRIVATE term game resources commandline store)
 pennantry_warnings(pennantry-term)
-install(TARGETS pennantry-term)
+install(TARGETS pennantry-term DESTINATION ${PENNANTRY_GAMES_DIR})

@@ -2,4 +2,4 @@
 add_executable(pennantry ${CMAKE_CURRENT_LIST_DIR}/PennantryMain.cpp)
 target_link_libraries(pennantry PRIVATE ui commandline)
 pennantry_warnings(pennantry)
-install(TARGETS pennantry)
+install(TARGETS pennantry DESTINATION ${PENNANTRY_GAMES_DIR})

@@ -42,11 +42,12 @@ def script(text):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ('--page', '--art', '--program', '--out'):
+    for option in ('--page', '--art', '--program', '--out', '--version'):
         parser.add_argument(option, required=True)
     args = parser.parse_args()
     page, art = pathlib.Path(args.page), pathlib.Path(args.art)
     parts = {
+        'version': args.version,
         'icon': data_uri(art / 'icon128-32.png'),
         'style': (page / 'page.css').read_text(),
         'art': json.dumps(artwork(art), separators=(',', ':')),

@@ -5,7 +5,8 @@
 set -e
 prefix=$1 cpu=$2
 shift 2
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+# No menu entries on this machine for what is installed in the prefix (winemenubuilder).
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=C.UTF-8
 if [ "$cpu" = x86_64 ]; then
   export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
 else
