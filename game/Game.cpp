@@ -167,6 +167,8 @@ bool Game::Perform(Command command)
     return true;
 }
 
+bool Game::Keep() { return IsLive(Command::Close) && !SaveGame(); }
+
 void Game::EnablePlay(PlayButton button, bool enabled)
 {
     (button == PlayButton::Pitch ? pitchEnabled_ : swingEnabled_) = enabled;

@@ -44,6 +44,11 @@ public:
     // Gives a main-window command through its handler; false, with nothing done, when it is not live.
     bool Perform(Command command);
 
+    // Saves the game as the close box does but leaves the window open, for a window the system
+    // may end without a close (a hidden browser tab): only when the close box is live, so never
+    // half a play and never once the window has closed. True when the game was saved.
+    bool Keep();
+
     // Handlers of the main window; the commands above reach them.
     void OnPitch();
     void OnReadyToSwing();

@@ -5,14 +5,17 @@
 
 #include <emscripten.h>
 
+#include "AboutRules.h"
+#include "CommandControls.h"
 #include "DialogTemplates.h"
 
 namespace pennantry {
 namespace {
 
-// What the page answers a wait with besides a control's identifier: Escape, and the close box.
+// What the page answers a wait with besides a control's identifier: Escape, the close box, Enter.
 constexpr int CancelCommand = 2;
 constexpr int CloseCommand = -2;
+constexpr int EnterKey = -3;
 // An OK box answers 1; the question answers as Answer does.
 constexpr int AnswerYes = static_cast<int>(Answer::Yes);
 
@@ -25,6 +28,7 @@ EM_JS(void, PageEnable, (int dialog, int control, int enabled), { Module.page.en
 EM_JS(void, PageShow, (int dialog, int control, int shown), { Module.page.show(dialog, control, shown !== 0); });
 EM_JS(void, PagePicture, (int dialog, int control, int bitmap), { Module.page.picture(dialog, control, bitmap); });
 EM_JS(void, PageEnd, (), { Module.page.end(); });
+EM_JS(void, PageFocus, (int dialog, int control), { Module.page.focus(dialog, control); });
 // The modal operations: each returns when the player has answered.
 EM_ASYNC_JS(int, PageWait, (int dialog), { return await Module.page.wait(dialog); });
 EM_ASYNC_JS(int, PageMessage, (const char* text, const char* caption, int question), {
@@ -122,40 +126,38 @@ void WebWindow::Run()
     if (game_.StartUp() && !closed_) {
         PageOpen(MainWindow);
         while (!closed_) {
-            waitingForPress_ = true;
-            const int pressed = PageWait(MainWindow);
-            waitingForPress_ = false;
-            switch (pressed) {
-            case ids::PitchButton: game_.OnPitch(); break;
-            case ids::SwingButton: game_.OnReadyToSwing(); break;
-            case ids::SaveExitButton: game_.OnSaveAndExit(); break;
-            case ids::AboutButton: game_.OnHelpAbout(); break;
-            case CloseCommand: game_.OnClose(); break;
-            case CancelCommand: game_.OnCancel(); break;
-            default: break;
-            }
+            Focus(MainWindow, game_.EnterCommand());
+            if (const auto command = NextCommand(MainWindow, game_.EnterCommand()))
+                game_.Perform(*command);
         }
     }
     PageEnd();
 }
 
-void WebWindow::OnPageHide()
+std::optional<Command> WebWindow::NextCommand(int dialog, std::optional<Command> enter)
 {
-    if (waitingForPress_ && !closed_) {
-        waitingForPress_ = false;
-        leaving_ = true;
-        game_.OnClose();
+    switch (const int pressed = PageWait(dialog)) {
+    case EnterKey: return enter;
+    case CancelCommand: return Command::Escape;
+    case CloseCommand: return Command::Close;
+    default: return CommandOf(pressed);
     }
 }
 
-void WebWindow::OnPageHidden()
+void WebWindow::Focus(int dialog, std::optional<Command> enter)
 {
-    if (waitingForPress_ && !closed_) {
-        keeping_ = true;
-        game_.OnClose();
-        keeping_ = false;
-    }
+    if (enter)
+        PageFocus(dialog, ControlOf(*enter));
 }
+
+void WebWindow::OnPageHide()
+{
+    leaving_ = true;
+    if (!game_.Perform(Command::Close))
+        leaving_ = false;
+}
+
+void WebWindow::OnPageHidden() { game_.Keep(); }
 
 void WebWindow::RefreshLabels(const Scoreboard& board)
 {
@@ -179,9 +181,9 @@ void WebWindow::SetBasePicture(int base, bool occupied)
 
 void WebWindow::ShowMessage(const std::string& text, const std::string& caption)
 {
-    // Leaving or hidden, a save that failed can only keep the last save: the box would be answered
-    // inside the page's event, which cannot wait.
-    if (!leaving_ && !keeping_)
+    // Leaving, a save that failed can only keep the last save: the box would be answered inside
+    // the page's event, which cannot wait.
+    if (!leaving_)
         PageMessage(text.c_str(), caption.c_str(), 0);
 }
 
@@ -190,31 +192,35 @@ Answer WebWindow::AskYesNo(const std::string& text)
     return PageMessage(text.c_str(), "", 1) == AnswerYes ? Answer::Yes : Answer::No;
 }
 
+namespace {
+
+class AboutPage final : public AboutView {
+public:
+    void ShowIconMessage() override
+    {
+        PageMessage(std::string(AboutIconText).c_str(), std::string(AboutIconCaption).c_str(), 0);
+    }
+};
+
+}  // namespace
+
 void WebWindow::RunAboutDialog()
 {
     PageOpen(About);
-    // OK, Escape and the close box all end it; a click on the icon shows its box first.
-    while (PageWait(About) == ids::AboutIcon)
-        PageMessage(std::string(AboutIconText).c_str(), std::string(AboutIconCaption).c_str(), 0);
+    AboutRules rules;
+    AboutPage view;
+    while (!rules.Ended())
+        if (const auto command = NextCommand(About, rules.EnterCommand()))
+            rules.Perform(*command, view);
     PageClose(About);
 }
 
 void WebWindow::RunSkillDialog(SkillUpgradeRules& rules)
 {
     PageOpen(SkillUpgrade);
-    while (!rules.Ended()) {
-        switch (const int pressed = PageWait(SkillUpgrade)) {
-        case ids::RunLevel: rules.OnRunLevel(*this); break;
-        case ids::HitLevel: rules.OnHitLevel(*this); break;
-        case ids::PitchLevel: rules.OnPitchLevel(*this); break;
-        case ids::CatchLevel: rules.OnCatchLevel(*this); break;
-        case ids::Ok: rules.OnOK(); break;
-        default:
-            if (pressed == CancelCommand || pressed == CloseCommand)
-                rules.OnCancel();
-            break;
-        }
-    }
+    while (!rules.Ended())
+        if (const auto command = NextCommand(SkillUpgrade, rules.EnterCommand()))
+            rules.Perform(*command, *this);
     PageClose(SkillUpgrade);
 }
 
@@ -223,23 +229,14 @@ void WebWindow::RunBattleDialog(BattleRules& rules)
     PageOpen(Battle);
     rules.OnInitDialog(*this);
     while (!rules.Ended()) {
-        switch (PageWait(Battle)) {
-        case ids::Attack: rules.OnAttack(*this); break;
-        case ids::SurrenderBase: rules.OnSurrenderBase(*this); break;
-        case ids::ReturnToBase: rules.OnReturnToBase(*this); break;
-        case CancelCommand: rules.OnCancel(*this); break;
-        case CloseCommand: rules.OnClose(*this); break;
-        default: break;
-        }
+        Focus(Battle, rules.EnterCommand());
+        if (const auto command = NextCommand(Battle, rules.EnterCommand()))
+            rules.Perform(*command, *this);
     }
     PageClose(Battle);
 }
 
-void WebWindow::CloseWindow()
-{
-    if (!keeping_)
-        closed_ = true;
-}
+void WebWindow::CloseWindow() { closed_ = true; }
 
 void WebWindow::RefreshBattle(const BattleLabels& labels)
 {

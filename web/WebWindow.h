@@ -2,6 +2,7 @@
 // one (a box, the question, a dialog) a wait on the page that Asyncify turns into a return.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "BattleRules.h"
@@ -19,13 +20,13 @@ public:
     // its closing screen.
     void Run();
 
-    // The tab is going away. While the main window waits for a press this is its close box, which
-    // saves; while a box or dialog is open the window takes no close, so the last save stands.
+    // The tab is going away: the main window's close box, which saves; while a box or dialog is
+    // open the game refuses the close, so the last save stands.
     void OnPageHide();
 
-    // The tab is hidden, and the browser may discard it without a pagehide. While the main window
-    // waits for a press the game is saved as its close box saves it, but the window stays for the
-    // player's return; while a box or dialog is open the last save stands.
+    // The tab is hidden, and the browser may discard it without a pagehide. While the close box is
+    // live the game is saved as it saves it, but the window stays for the player's return; while a
+    // box or dialog is open the last save stands.
     void OnPageHidden();
 
     // WindowOps
@@ -49,14 +50,16 @@ public:
     void EnableOkButton() override;
 
 private:
+    // Waits for the player's next press in the dialog and turns it into a command: Enter gives
+    // `enter`, the one the dialog's rules name.
+    std::optional<Command> NextCommand(int dialog, std::optional<Command> enter);
+    // Puts the focus on the control of the command Enter gives, so that the player sees it.
+    void Focus(int dialog, std::optional<Command> enter);
+
     Game game_;
     bool closed_ = false;
-    bool waitingForPress_ = false;
     // Set as the tab goes away: nothing can be shown any more, and a box would wait for ever.
     bool leaving_ = false;
-    // Set while a hidden tab keeps its game: the close that follows the save is not taken, and a
-    // box could not be answered.
-    bool keeping_ = false;
 };
 
 }  // namespace pennantry

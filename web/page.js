@@ -4,6 +4,7 @@
 
 const CANCEL = 2;   // Escape, as the program reads it
 const CLOSE = -2;   // a window's close box
+const ENTER = -3;   // Enter in one of the program's windows: the program says what it presses
 const OK = 1, YES = 6, NO = 7;
 // The program file's name, which every box without a caption of its own bears.
 const APP_NAME = 'pennantry';
@@ -143,11 +144,11 @@ class Page {
     addEventListener('pageshow', (e) => { if (e.persisted) location.reload(); });
   }
 
-  // The program's save as the tab hides or goes, while the main window waits with no box over it.
-  // Such a save leaves an item another tab changed since as it is, and the player learns so once
+  // The program's save as the tab hides or goes, which the game makes only while no box or dialog is
+  // open over the main window. Such a save leaves an item another tab changed since as it is, and the player learns so once
   // the page is seen.
   keep(call) {
-    if (!Module[call] || this.top() !== this.main) return;
+    if (!Module[call]) return;
     this.store.leaving = true;
     try { Module[call](); } finally { this.store.leaving = false; }
     if (!document.hidden) this.tellOvertaken();
@@ -356,6 +357,12 @@ class Page {
 
   show(dialog, control, shown) { this.find(dialog, control).hidden = !shown; }
 
+  // The program's choice of focus: the control Enter gives, so that the player sees it.
+  focus(dialog, control) {
+    const node = this.find(dialog, control);
+    if (node && !node.disabled) (node.querySelector('input') || node).focus();
+  }
+
   picture(dialog, control, bitmap) {
     const img = this.find(dialog, control);
     this.setArt(img, bitmap, img.dataset.member);
@@ -405,6 +412,10 @@ class Page {
     if (e.key === 'Escape') {
       e.preventDefault();
       if (win.cancel !== null) win.press(win.cancel);
+    } else if (e.key === 'Enter' && win.id !== 'message') {
+      // Never the focused button: the program names what Enter gives (never Save & Exit).
+      e.preventDefault();
+      win.press(ENTER);
     } else if (e.key === 'Enter' && !(document.activeElement instanceof HTMLButtonElement)) {
       e.preventDefault();
       if (win.defaultButton && !win.defaultButton.disabled) win.defaultButton.click();
