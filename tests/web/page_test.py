@@ -54,12 +54,13 @@ class PageTest(unittest.TestCase):
                 seen.append(self.box())
                 self.b.key('Enter')
             elif top == '135':
-                self.b.tap('#c135-1031')  # Attack!, by touch
+                # Attack!, by touch or by Enter wherever the focus is.
+                self.b.tap('#c135-1031') if len(seen) % 2 else self.b.key('Enter')
             elif top == '134':
-                self.b.click('#c134-1024 input')
-                self.b.click('#c134-1')
+                self.b.key(' ')  # the first choice, which has the focus
+                self.b.key('Enter')
             else:
-                self.b.key('p' if self.enabled(1016) else 'r')
+                self.b.key('Enter')  # the live play button, never Save & Exit
             self.b.until(f'{TOP} !== "{top}" || Module.page.pending || {TOP} === "message"')
         self.fail(f'not reached in {limit} answers; last boxes {seen[-5:]}')
 
@@ -103,6 +104,10 @@ class PageTest(unittest.TestCase):
                 self.shot('web-battle.png')
             return any(w in t for t in seen for w in ('wins the base', 'O-U-T')) and b.js(TOP) == '102'
         self.play_until(battled)
+        # Enter alone plays through a change of sides, leaving the focus on the live play button.
+        self.play_until(lambda seen: any('Up To Bat' in t for t in seen) and b.js(TOP) == '102')
+        self.assertEqual(b.js('document.activeElement.id'), 'c102-1014')
+        self.assertIsNone(b.js(STORED))
 
         # Save & Exit by its access key; the next visit resumes the same game, the ball hidden.
         before = b.js(BOARD), b.js(BASES)
