@@ -3,29 +3,25 @@
 
 #include <array>
 
-#include "Scoreboard.h"
-
 namespace pennantry {
 namespace {
 
 using K = ControlKind;
-using Field = std::string Scoreboard::*;
 
 // A scoreboard field's label, the static text that captions it and the group box that holds it:
-// the id, the captions and the binding come from the scoreboard's table, the layout from here.
-constexpr DialogControl FieldLabel(Field member, std::string_view text, int x, int y, int width)
+// the id and the captions come from the field labels' table, the layout from here.
+constexpr DialogControl Field(std::string_view name, std::string_view text, int x, int y, int width)
 {
-    return {FieldOf(member).Label, K::Label, text, x, y, width, 8, NoStyle, FieldOf(member).Name, 0};
+    return {LabelOf(name).Label, K::Label, text, x, y, width, 8, NoStyle, name, 0};
 }
-constexpr DialogControl Caption(Field member, int x, int y, int width, int height)
+constexpr DialogControl Caption(std::string_view name, int x, int y, int width, int height)
 {
-    return {NoId, K::Label, FieldOf(member).Caption, x, y, width, height, NoStyle, "", 0};
+    return {NoId, K::Label, LabelOf(name).Caption, x, y, width, height, NoStyle, "", 0};
 }
-constexpr DialogControl Group(Field member, int x, int y, int width, int height)
+constexpr DialogControl Group(std::string_view name, int x, int y, int width, int height)
 {
-    return {NoId, K::GroupBox, FieldOf(member).Group, x, y, width, height, NoStyle, "", 0};
+    return {NoId, K::GroupBox, LabelOf(name).Group, x, y, width, height, NoStyle, "", 0};
 }
-using S = Scoreboard;
 
 constexpr std::array<DialogControl, 3> AboutControls{{
     {ids::AboutIcon, K::Icon, "128", 7, 14, 21, 20, Notify | Sunken, "", IconProgram},
@@ -37,43 +33,43 @@ constexpr std::array<DialogControl, 42> MainControls{{
     {ids::SwingButton, K::PushButton, "&Ready to Swing", 190, 96, 150, 19, Disabled | MultiLine | TabStop, "", 0},
     {ids::PitchButton, K::PushButton, "&Pitch", 190, 115, 149, 19, TabStop, "", 0},
     {ids::SaveExitButton, K::PushButton, "Save && &Exit", 189, 153, 149, 18, TabStop, "", 0},
-    FieldLabel(&S::HumansScore, "0", 217, 23, 10),
-    FieldLabel(&S::MonstersScore, "0", 219, 34, 10),
-    FieldLabel(&S::Inning, "1", 215, 45, 8),
-    FieldLabel(&S::InningHalf, "T", 223, 45, 8),
-    FieldLabel(&S::Strikes, "0", 215, 56, 8),
-    FieldLabel(&S::Balls, "0", 214, 67, 8),
-    FieldLabel(&S::Outs, "0", 214, 76, 8),
-    FieldLabel(&S::HumanPitchLevel, "1", 327, 23, 10),
-    FieldLabel(&S::HumanCatchLevel, "1", 328, 33, 10),
-    FieldLabel(&S::MonsterHitLevel, "1", 276, 75, 10),
-    FieldLabel(&S::MonsterRunLevel, "1", 277, 65, 10),
-    FieldLabel(&S::MonsterPitchLevel, "1", 327, 65, 10),
-    FieldLabel(&S::MonsterCatchLevel, "1", 329, 75, 10),
-    Group(&S::HumanRunLevel, 238, 13, 103, 36),
-    Group(&S::HumansScore, 185, 15, 47, 72),
-    Caption(&S::HumansScore, 187, 23, 28, 9),
-    Caption(&S::MonstersScore, 187, 34, 32, 9),
-    Caption(&S::Inning, 192, 45, 23, 8),
-    Caption(&S::Strikes, 189, 56, 24, 8),
-    Caption(&S::Balls, 195, 66, 18, 9),
-    Caption(&S::Outs, 195, 75, 16, 9),
-    Caption(&S::HumanRunLevel, 241, 23, 37, 8),
-    Caption(&S::HumanHitLevel, 243, 33, 32, 8),
-    FieldLabel(&S::HumanRunLevel, "1", 277, 23, 10),
-    FieldLabel(&S::HumanHitLevel, "1", 276, 34, 10),
-    Caption(&S::MonsterRunLevel, 241, 65, 35, 8),
-    Caption(&S::MonsterHitLevel, 243, 75, 32, 8),
-    Caption(&S::MonsterCatchLevel, 287, 75, 41, 8),
-    Caption(&S::MonsterPitchLevel, 288, 65, 37, 8),
+    Field("HumansScore", "0", 217, 23, 10),
+    Field("MonstersScore", "0", 219, 34, 10),
+    Field("Inning", "1", 215, 45, 8),
+    Field("InningHalf", "T", 223, 45, 8),
+    Field("Strikes", "0", 215, 56, 8),
+    Field("Balls", "0", 214, 67, 8),
+    Field("Outs", "0", 214, 76, 8),
+    Field("HumanPitchLevel", "1", 327, 23, 10),
+    Field("HumanCatchLevel", "1", 328, 33, 10),
+    Field("MonsterHitLevel", "1", 276, 75, 10),
+    Field("MonsterRunLevel", "1", 277, 65, 10),
+    Field("MonsterPitchLevel", "1", 327, 65, 10),
+    Field("MonsterCatchLevel", "1", 329, 75, 10),
+    Group("HumanRunLevel", 238, 13, 103, 36),
+    Group("HumansScore", 185, 15, 47, 72),
+    Caption("HumansScore", 187, 23, 28, 9),
+    Caption("MonstersScore", 187, 34, 32, 9),
+    Caption("Inning", 192, 45, 23, 8),
+    Caption("Strikes", 189, 56, 24, 8),
+    Caption("Balls", 195, 66, 18, 9),
+    Caption("Outs", 195, 75, 16, 9),
+    Caption("HumanRunLevel", 241, 23, 37, 8),
+    Caption("HumanHitLevel", 243, 33, 32, 8),
+    Field("HumanRunLevel", "1", 277, 23, 10),
+    Field("HumanHitLevel", "1", 276, 34, 10),
+    Caption("MonsterRunLevel", 241, 65, 35, 8),
+    Caption("MonsterHitLevel", 243, 75, 32, 8),
+    Caption("MonsterCatchLevel", 287, 75, 41, 8),
+    Caption("MonsterPitchLevel", 288, 65, 37, 8),
     {NoId, K::Picture, "129", 14, 15, 167, 160, NoStyle, "", BitmapField},
     {ids::ThirdBasePicture, K::Picture, "131", 14, 77, 32, 30, NoStyle, "ThirdBasePicture", BitmapEmptyBase},
     {ids::SecondBasePicture, K::Picture, "131", 82, 15, 32, 30, NoStyle, "SecondBasePicture", BitmapEmptyBase},
     {ids::BatterPicture, K::Picture, "130", 79, 145, 32, 30, NoStyle, "BatterPicture", BitmapOccupiedBase},
     {ids::FirstBasePicture, K::Picture, "131", 149, 80, 32, 30, NoStyle, "FirstBasePicture", BitmapEmptyBase},
-    Caption(&S::HumanPitchLevel, 288, 23, 37, 8),
-    Caption(&S::HumanCatchLevel, 287, 33, 41, 8),
-    Group(&S::MonsterRunLevel, 238, 55, 103, 36),
+    Caption("HumanPitchLevel", 288, 23, 37, 8),
+    Caption("HumanCatchLevel", 287, 33, 41, 8),
+    Group("MonsterRunLevel", 238, 55, 103, 36),
     {ids::BallPicture, K::Picture, "132", 83, 118, 28, 26, Hidden, "BallPicture", BitmapBall},
     {ids::AboutButton, K::PushButton, "&Help/About", 190, 135, 149, 18, TabStop, "", 0},
 }};

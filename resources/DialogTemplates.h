@@ -1,6 +1,7 @@
 // The four dialog templates and the program's fixed strings, as data shared by every view.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -60,6 +61,43 @@ struct DialogTemplate {
     unsigned Style;
     std::span<const DialogControl> Controls;  // template order, which is the tab order
 };
+
+// Where the main window shows a scoreboard field, by the field's name: its label's identifier,
+// the static text that captions it and the group box that holds it.
+struct FieldLabel {
+    std::string_view Name;
+    int Label;
+    std::string_view Caption;
+    std::string_view Group;
+};
+
+inline constexpr std::array<FieldLabel, 15> FieldLabels{{
+    {"Balls", 1021, "Balls:", "Score:"},
+    {"HumanCatchLevel", 1009, "Catch Level:", "Human Stats:"},
+    {"HumanHitLevel", 1007, "Hit Level:", "Human Stats:"},
+    {"HumanPitchLevel", 1008, "Pitch Level:", "Human Stats:"},
+    {"HumanRunLevel", 1006, "Run Level:", "Human Stats:"},
+    {"HumansScore", 1004, "Humans:", "Score:"},
+    {"Inning", 1018, "Inning:", "Score:"},
+    // The half sits just right of the inning, under the same caption.
+    {"InningHalf", 1019, "Inning:", "Score:"},
+    {"MonsterCatchLevel", 1013, "Catch Level:", "Monster Stats:"},
+    {"MonsterHitLevel", 1011, "Hit Level:", "Monster Stats:"},
+    {"MonsterPitchLevel", 1012, "Pitch Level:", "Monster Stats:"},
+    {"MonsterRunLevel", 1010, "Run Level:", "Monster Stats:"},
+    {"MonstersScore", 1005, "Monsters:", "Score:"},
+    {"Outs", 1022, "Outs:", "Score:"},
+    {"Strikes", 1020, "Strikes:", "Score:"},
+}};
+
+// The label of the field of that name; the first row for a name that has none.
+constexpr const FieldLabel& LabelOf(std::string_view name)
+{
+    for (const auto& field : FieldLabels)
+        if (field.Name == name)
+            return field;
+    return FieldLabels[0];
+}
 
 const DialogTemplate& AboutTemplate();        // 100
 const DialogTemplate& MainWindowTemplate();   // 102

@@ -38,14 +38,12 @@ std::string_view ControlText(const DialogTemplate& dialog, int id)
 
 std::string MainCaption(std::string_view member)
 {
-    const ScoreboardField* field = FieldNamed(member);
-    return field ? std::string(field->Caption) : std::string(member);
+    return FieldNamed(member) ? std::string(LabelOf(member).Caption) : std::string(member);
 }
 
 std::string GroupCaption(std::string_view member)
 {
-    const ScoreboardField* field = FieldNamed(member);
-    return field ? std::string(field->Group) : "";
+    return FieldNamed(member) ? std::string(LabelOf(member).Group) : "";
 }
 
 std::string Scoreboard::*BoundMember(std::string_view member)

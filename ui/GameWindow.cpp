@@ -24,13 +24,13 @@ constexpr int BasePictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, i
 
 // The caption a screen reader says before a scoreboard label's value ("Humans:"), after its
 // group's title where another group has the same caption ("Human Stats: Run Level:").
-QString CaptionOf(const ScoreboardField& field)
+QString CaptionOf(const FieldLabel& field)
 {
-    const bool shared = std::any_of(ScoreboardFields.begin(), ScoreboardFields.end(), [&](const ScoreboardField& other) {
-        return std::string_view(other.Caption) == field.Caption && std::string_view(other.Group) != field.Group;
+    const bool shared = std::any_of(FieldLabels.begin(), FieldLabels.end(), [&](const FieldLabel& other) {
+        return other.Caption == field.Caption && other.Group != field.Group;
     });
-    return shared ? QString::fromUtf8(field.Group) + QLatin1Char(' ') + QString::fromUtf8(field.Caption)
-                  : QString::fromUtf8(field.Caption);
+    const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
+    return shared ? text(field.Group) + QLatin1Char(' ') + text(field.Caption) : text(field.Caption);
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ void GameWindow::Build()
     built_ = true;
     BuildTemplate(*this, MainWindowTemplate());
     // The fields are empty until the game is loaded or begun, and the labels are their view.
-    for (const ScoreboardField& field : ScoreboardFields)
+    for (const FieldLabel& field : FieldLabels)
         Label(field.Label)->clear();
     // What a screen reader says for each picture; the bases say theirs as they change.
     const QList<QWidget*> controls = ControlsInOrder(*this);
@@ -92,8 +92,9 @@ void GameWindow::RefreshLabels(const Scoreboard& board)
     Build();
     for (const ScoreboardField& field : ScoreboardFields) {
         const QString value = QString::fromStdString(board.*field.Member);
-        Label(field.Label)->setText(value);
-        Label(field.Label)->setAccessibleName(CaptionOf(field) + QLatin1Char(' ') + value);
+        const FieldLabel& label = LabelOf(field.Name);
+        Label(label.Label)->setText(value);
+        Label(label.Label)->setAccessibleName(CaptionOf(label) + QLatin1Char(' ') + value);
     }
 }
 

@@ -47,10 +47,10 @@ struct LaterText {
 
 // The battle's widest announcement (the hit points it shows never leave 1 to 50), and two digits
 // in every scoreboard label (scores, innings and levels have no bound).
-constexpr std::array<LaterText, 1 + ScoreboardFields.size()> LaterTexts = [] {
-    std::array<LaterText, 1 + ScoreboardFields.size()> texts{{{135, ids::BattleMessage, "ANNOUNCER: The monster lost 9 health points!"}}};
-    for (std::size_t i = 0; i < ScoreboardFields.size(); ++i)
-        texts[i + 1] = {102, ScoreboardFields[i].Label, "10"};
+constexpr std::array<LaterText, 1 + FieldLabels.size()> LaterTexts = [] {
+    std::array<LaterText, 1 + FieldLabels.size()> texts{{{135, ids::BattleMessage, "ANNOUNCER: The monster lost 9 health points!"}}};
+    for (std::size_t i = 0; i < FieldLabels.size(); ++i)
+        texts[i + 1] = {102, FieldLabels[i].Label, "10"};
     return texts;
 }();
 

@@ -92,10 +92,10 @@ std::string TemplatesJson()
                  + ",\"height\":" + std::to_string(c.Height) + ",\"resource\":" + std::to_string(c.Resource) + ",\"member\":";
             Quote(out, c.Member);
             // A field's label is named by its group and caption, as the scoreboard's table gives them.
-            for (const ScoreboardField& field : ScoreboardFields)
+            for (const FieldLabel& field : FieldLabels)
                 if (c.Member == field.Name) {
                     out += ",\"name\":";
-                    Quote(out, std::string(field.Group) + ' ' + field.Caption);
+                    Quote(out, std::string(field.Group) + ' ' + std::string(field.Caption));
                 }
             for (const auto& [flag, name] : controlStyles)
                 if (c.Style & flag)
@@ -162,7 +162,7 @@ void WebWindow::OnPageHidden() { game_.Keep(); }
 void WebWindow::RefreshLabels(const Scoreboard& board)
 {
     for (const ScoreboardField& field : ScoreboardFields)
-        PageSetText(MainWindow, field.Label, (board.*field.Member).c_str());
+        PageSetText(MainWindow, LabelOf(field.Name).Label, (board.*field.Member).c_str());
 }
 
 void WebWindow::EnablePlayButton(PlayButton button, bool enabled)

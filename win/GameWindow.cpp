@@ -42,7 +42,7 @@ GameWindow::~GameWindow()
 void GameWindow::OnInitDialog()
 {
     // The labels stay blank until the game is loaded or begun, which refreshes them.
-    for (const ScoreboardField& field : ScoreboardFields)
+    for (const FieldLabel& field : FieldLabels)
         SetText(field.Label, "");
     if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
         char text[64] = {};
@@ -113,7 +113,7 @@ bool GameWindow::OnPaint()
 void GameWindow::RefreshLabels(const Scoreboard& board)
 {
     for (const ScoreboardField& field : ScoreboardFields)
-        SetText(field.Label, board.*field.Member);
+        SetText(LabelOf(field.Name).Label, board.*field.Member);
 }
 
 void GameWindow::EnablePlayButton(PlayButton button, bool enabled)

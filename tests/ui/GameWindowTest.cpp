@@ -23,7 +23,7 @@ void PressOk(QWidget* window) { Control<QPushButton>(*window, ids::Ok)->click();
 class Window : public testing::Test {
 protected:
     QLabel* Label(int id) { return Control<QLabel>(window, id); }
-    QLabel* Shown(std::string Scoreboard::*field) { return Label(FieldOf(field).Label); }
+    QLabel* Shown(std::string Scoreboard::*field) { return Label(LabelOf(FieldOf(field).Name).Label); }
     QPushButton* Button(int id) { return Control<QPushButton>(window, id); }
     bool Enabled(int id) { return Control(window, id)->isEnabled(); }
     // Two null pixmaps compare equal, so a missing bitmap must not pass for the right one.
@@ -153,7 +153,7 @@ TEST_F(Window, LoadsTheSavedGameAfterTheAboutBoxThenHoldingEnterPlaysThroughGame
     QTimer::singleShot(0, &window, press);
     ASSERT_TRUE(window.StartUp());
     for (const ScoreboardField& field : ScoreboardFields)
-        EXPECT_EQ(Label(field.Label)->text().toStdString(), saved.at(field.SavedName)) << field.Name;
+        EXPECT_EQ(Label(LabelOf(field.Name).Label)->text().toStdString(), saved.at(field.SavedName)) << field.Name;
     EXPECT_TRUE(Shows(ids::FirstBasePicture, BitmapOccupiedBase) && Shows(ids::SecondBasePicture, BitmapEmptyBase)
                 && Shows(ids::ThirdBasePicture, BitmapOccupiedBase));
     EXPECT_TRUE(Enabled(ids::SwingButton) && !Enabled(ids::PitchButton) && !window.isVisible());

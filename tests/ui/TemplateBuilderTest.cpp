@@ -88,8 +88,8 @@ TEST_P(EachTemplate, BuildsEveryControlWithItsIdTextStateWholePictureAndTabStopA
 
     // The widest texts the labels show later must fit too: two-digit scores, innings and levels
     // (the half is only ever "T" or "B").
-    for (const ScoreboardField& field : ScoreboardFields)
-        if (&dialogTemplate == &MainWindowTemplate() && field.Member != &Scoreboard::InningHalf)
+    for (const FieldLabel& field : FieldLabels)
+        if (&dialogTemplate == &MainWindowTemplate() && field.Name != "InningHalf")
             Control<QLabel>(dialog, field.Label)->setText(QStringLiteral("10"));
     if (&dialogTemplate == &BattleTemplate())
         Control<QLabel>(dialog, ids::BattleMessage)->setText(QStringLiteral("ANNOUNCER: The monster lost 9 health points!"));
