@@ -1,13 +1,12 @@
 // The About box: the program's icon, name and version; a click on the icon shows one fixed box.
 #pragma once
 
-#include <QDialog>
-
 #include "AboutRules.h"
+#include "CommandDialog.h"
 
 namespace pennantry {
 
-class AboutBox final : public QDialog, public AboutView {
+class AboutBox final : public CommandDialog, public AboutView {
     Q_OBJECT
 
 public:
@@ -16,15 +15,11 @@ public:
     void ShowIconMessage() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-    // Enter gives OK, whatever has the focus.
-    void keyPressEvent(QKeyEvent* event) override;
+    bool Give(Command command) override { return rules_.Perform(command, *this); }
+    std::optional<Command> EnterCommand() const override { return rules_.EnterCommand(); }
+    bool Ended() const override { return rules_.Ended(); }
 
 private:
-    // Gives a command, if any, to the rules, then closes the box if that ended it.
-    void Perform(std::optional<Command> command);
-
     AboutRules rules_;
 };
 

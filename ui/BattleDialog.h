@@ -1,13 +1,12 @@
-// The battle window: shows the battle's hit points and announcements and forwards each click.
+// The battle window: shows the battle's hit points and announcements and gives its commands to the rules.
 #pragma once
 
-#include <QDialog>
-
 #include "BattleRules.h"
+#include "CommandDialog.h"
 
 namespace pennantry {
 
-class BattleDialog final : public QDialog, public BattleView {
+class BattleDialog final : public CommandDialog, public BattleView {
     Q_OBJECT
 
 public:
@@ -22,15 +21,13 @@ public:
     void ShowMessage(const std::string& text) override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-    // Enter gives the command the rules name, whatever has the focus.
-    void keyPressEvent(QKeyEvent* event) override;
+    bool Give(Command command) override { return rules_.Perform(command, *this); }
+    std::optional<Command> EnterCommand() const override { return rules_.EnterCommand(); }
+    bool Ended() const override { return rules_.Ended(); }
+    // The focus comes back to the control Enter gives.
+    void AfterCommand() override;
 
 private:
-    // Gives a command, if any, to the rules, then closes the dialog if that ended the battle.
-    void Perform(std::optional<Command> command);
-
     BattleRules& rules_;
 };
 

@@ -1,8 +1,6 @@
 // The main window: the field, the scoreboard and the four buttons, showing one Game.
 #include "GameWindow.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,7 +9,6 @@
 
 #include "AboutBox.h"
 #include "BattleDialog.h"
-#include "CommandControls.h"
 #include "DialogTemplates.h"
 #include "MessageBoxes.h"
 #include "SkillUpgradeDialog.h"
@@ -36,7 +33,7 @@ QString CaptionOf(const FieldLabel& field)
 }  // namespace
 
 GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
-    : QDialog(nullptr), game_(*this, random, clock, store, play)
+    : CommandDialog(nullptr), game_(*this, random, clock, store, play)
 {
 }
 
@@ -60,14 +57,10 @@ void GameWindow::Build()
         NameBase(base, false);
 
     for (const Command command : {Command::Pitch, Command::Swing, Command::SaveAndExit, Command::HelpAbout})
-        connect(Button(ControlOf(command)), &QPushButton::clicked, this, [this, command] { Perform(command); });
+        Connect(command);
 }
 
-void GameWindow::Perform(std::optional<Command> command)
-{
-    if (command && game_.Perform(*command) && !closed_)
-        FocusEnterCommand(*this, game_.EnterCommand());
-}
+void GameWindow::AfterCommand() { FocusEnterCommand(*this, game_.EnterCommand()); }
 
 bool GameWindow::StartUp()
 {
@@ -79,7 +72,7 @@ bool GameWindow::StartUp()
 void GameWindow::Run()
 {
     Build();
-    FocusEnterCommand(*this, game_.EnterCommand());
+    AfterCommand();
     exec();
 }
 
@@ -163,23 +156,6 @@ void GameWindow::CloseWindow()
     closed_ = true;
     // Ends the window's modal run once the handler that asked for it returns.
     done(Accepted);
-}
-
-// A close that arrives while a play runs is refused: it would keep half a play.
-void GameWindow::closeEvent(QCloseEvent* event)
-{
-    Perform(Command::Close);
-    event->setAccepted(closed_);
-}
-
-void GameWindow::reject() { Perform(Command::Escape); }
-
-void GameWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (IsPlainEnter(*event))
-        Perform(game_.EnterCommand());
-    else
-        QDialog::keyPressEvent(event);
 }
 
 }  // namespace pennantry

@@ -1,8 +1,7 @@
 // The main window: the field, the scoreboard and the four buttons, showing one Game.
 #pragma once
 
-#include <QDialog>
-
+#include "CommandDialog.h"
 #include "Game.h"
 #include "WindowOps.h"
 
@@ -13,7 +12,7 @@ namespace pennantry {
 
 // A modal dialog that lives as long as the program. It owns its Game and shows it through the
 // window operations; everything else the game needs is handed in and must outlive the window.
-class GameWindow final : public QDialog, public WindowOps {
+class GameWindow final : public CommandDialog, public WindowOps {
     Q_OBJECT
 
 public:
@@ -40,12 +39,11 @@ public:
     void CloseWindow() override;
 
 protected:
-    // The close box saves, then closes.
-    void closeEvent(QCloseEvent* event) override;
-    // Escape quits without saving.
-    void reject() override;
-    // Enter gives the command the game names, whatever has the focus: never Save & Exit.
-    void keyPressEvent(QKeyEvent* event) override;
+    bool Give(Command command) override { return game_.Perform(command); }
+    std::optional<Command> EnterCommand() const override { return game_.EnterCommand(); }
+    bool Ended() const override { return closed_; }
+    // After every play the focus rests on the control Enter gives: the live play button.
+    void AfterCommand() override;
 
 private:
     // Makes the window's controls on their first use: start-up needs none of them before the
@@ -55,9 +53,6 @@ private:
     QPushButton* Button(int id) const;
     // What a screen reader says for a base picture: the base, and whether a runner is on it.
     void NameBase(int base, bool occupied);
-
-    // Gives a command, if any, when the game says it is live; then the focus follows the game.
-    void Perform(std::optional<Command> command);
 
     Game game_;
     bool built_ = false;

@@ -1,13 +1,13 @@
-// The Skill Upgrade dialog: shows the four skills and forwards the player's picks to the rules.
+// The Skill Upgrade dialog: shows the four skills and gives the player's picks to the rules.
 #pragma once
 
-#include <QDialog>
-
+#include "CommandDialog.h"
 #include "SkillUpgradeRules.h"
 
 namespace pennantry {
 
-class SkillUpgradeDialog final : public QDialog, public SkillView {
+// There is no close box, but a window manager may draw one anyway: it cancels, as Escape does.
+class SkillUpgradeDialog final : public CommandDialog, public SkillView {
     Q_OBJECT
 
 public:
@@ -20,16 +20,11 @@ public:
     void EnableOkButton() override;
 
 protected:
-    // There is no close box, but a window manager may draw one anyway: it cancels, as Escape does.
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-    // Enter gives the command the rules name (OK, once a skill is picked), whatever has the focus.
-    void keyPressEvent(QKeyEvent* event) override;
+    bool Give(Command command) override { return rules_.Perform(command, *this); }
+    std::optional<Command> EnterCommand() const override { return rules_.EnterCommand(); }
+    bool Ended() const override { return rules_.Ended(); }
 
 private:
-    // Gives a command, if any, to the rules, then closes the dialog if that ended the choice.
-    void Perform(std::optional<Command> command);
-
     SkillUpgradeRules& rules_;
 };
 

@@ -1,0 +1,45 @@
+// A Qt dialog whose every command goes through its rules.
+#include "CommandDialog.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include "CommandControls.h"
+#include "TemplateBuilder.h"
+
+namespace pennantry {
+
+void CommandDialog::Perform(std::optional<Command> command)
+{
+    if (!command || !Give(*command))
+        return;
+    if (!Ended())
+        AfterCommand();
+    else if (isVisible())
+        QDialog::done(Accepted);
+}
+
+void CommandDialog::Connect(Command command)
+{
+    if (auto* button = Control<QAbstractButton>(*this, ControlOf(command)))
+        connect(button, &QAbstractButton::clicked, this, [this, command] { Perform(command); });
+}
+
+void CommandDialog::reject() { Perform(Command::Escape); }
+
+void CommandDialog::closeEvent(QCloseEvent* event)
+{
+    Perform(Command::Close);
+    event->setAccepted(Ended());
+}
+
+void CommandDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (IsPlainEnter(*event))
+        Perform(EnterCommand());
+    else
+        QDialog::keyPressEvent(event);
+}
+
+}  // namespace pennantry
