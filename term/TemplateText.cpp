@@ -16,20 +16,6 @@ const ScoreboardField* FieldNamed(std::string_view member)
 
 }  // namespace
 
-AccessText Access(std::string_view text)
-{
-    AccessText out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) {
-            ++i;
-            if (text[i] != '&' && out.key == 0)
-                out.key = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
-        }
-        out.text += text[i];
-    }
-    return out;
-}
-
 std::string_view ControlText(const DialogTemplate& dialog, int id)
 {
     const DialogControl* control = FindControl(dialog, id);

@@ -6,17 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "Controls.h"
 #include "DialogTemplates.h"
 #include "Scoreboard.h"
 
 namespace pennantry {
-
-// A control's text as shown: "&&" is one ampersand, "&X" makes X (upper-cased) the access key.
-struct AccessText {
-    std::string text;
-    char key = 0;
-};
-AccessText Access(std::string_view text);
 
 // The text of a template's control; empty when the template has no such control.
 std::string_view ControlText(const DialogTemplate& dialog, int id);

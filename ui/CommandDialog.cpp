@@ -5,7 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "CommandControls.h"
+#include "Controls.h"
 #include "TemplateBuilder.h"
 
 namespace pennantry {

@@ -9,6 +9,7 @@
 
 #include "AboutBox.h"
 #include "BattleDialog.h"
+#include "Controls.h"
 #include "DialogTemplates.h"
 #include "MessageBoxes.h"
 #include "SkillUpgradeDialog.h"
@@ -16,8 +17,6 @@
 
 namespace pennantry {
 namespace {
-
-constexpr int BasePictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
 
 // The caption a screen reader says before a scoreboard label's value ("Humans:"), after its
 // group's title where another group has the same caption ("Human Stats: Run Level:").
@@ -109,7 +108,7 @@ void GameWindow::SetBasePicture(int base, bool occupied)
         return;
     Build();
     const QPixmap pixmap = Bitmap(occupied ? BitmapOccupiedBase : BitmapEmptyBase, devicePixelRatioF());
-    QLabel* picture = Label(BasePictures[base - 1]);
+    QLabel* picture = Label(BasePictures[static_cast<std::size_t>(base - 1)]);
     if (pixmap.isNull())
         picture->clear();
     else
@@ -120,7 +119,7 @@ void GameWindow::SetBasePicture(int base, bool occupied)
 void GameWindow::NameBase(int base, bool occupied)
 {
     static const char* const names[] = {"first base", "second base", "third base"};
-    Label(BasePictures[base - 1])->setAccessibleName(QLatin1String(names[base - 1]) + QLatin1String(occupied ? ": runner" : ": empty"));
+    Label(BasePictures[static_cast<std::size_t>(base - 1)])->setAccessibleName(QLatin1String(names[base - 1]) + QLatin1String(occupied ? ": runner" : ": empty"));
 }
 
 void GameWindow::ShowMessage(const std::string& text, const std::string& caption)

@@ -22,7 +22,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "CommandControls.h"
+#include "Controls.h"
 #include "Scoreboard.h"
 
 namespace pennantry {
@@ -404,19 +404,7 @@ QIcon ProgramIcon()
     return icon;
 }
 
-QString DisplayText(const QString& text)
-{
-    QString shown;
-    shown.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
-            ++i;  // "&x" shows x underlined; "&&" shows one ampersand
-        else if (text[i] == QLatin1Char('&'))
-            continue;
-        shown += text[i];
-    }
-    return shown;
-}
+QString DisplayText(const QString& text) { return QString::fromStdString(Access(text.toStdString()).text); }
 
 QString WrapText(const QString& text, const QFontMetrics& metrics, int width)
 {

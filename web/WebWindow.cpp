@@ -1,13 +1,12 @@
 // The browser edition's main window: the window operations as calls on the page's script.
 #include "WebWindow.h"
 
-#include <cstdio>
-
 #include <emscripten.h>
 
 #include "AboutRules.h"
-#include "CommandControls.h"
+#include "Controls.h"
 #include "DialogTemplates.h"
+#include "JsonLine.h"
 
 namespace pennantry {
 namespace {
@@ -36,24 +35,6 @@ EM_ASYNC_JS(int, PageMessage, (const char* text, const char* caption, int questi
 });
 // clang-format on
 
-void Quote(std::string& out, std::string_view text)
-{
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
 const char* KindName(ControlKind kind)
 {
     switch (kind) {
@@ -73,38 +54,31 @@ std::string TemplatesJson()
     static constexpr std::pair<unsigned, const char*> controlStyles[] = {
         {Disabled, "disabled"}, {Hidden, "hidden"}, {MultiLine, "multiLine"}, {TabStop, "tabStop"},
         {DefaultButton, "default"}, {Sunken, "sunken"}, {Notify, "notify"}};
-    std::string out = "{";
+    JsonLine all;
     for (const DialogTemplate* dialog : {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()}) {
-        if (out.size() > 1)
-            out += ',';
-        out += '"' + std::to_string(dialog->Id) + "\":{\"caption\":";
-        Quote(out, dialog->Caption);
-        out += ",\"width\":" + std::to_string(dialog->Width) + ",\"height\":" + std::to_string(dialog->Height);
-        out += ",\"systemMenu\":" + std::string((dialog->Style & SystemMenu) ? "true" : "false");
-        out += ",\"controls\":[";
-        bool first = true;
+        std::string controls;
         for (const DialogControl& c : dialog->Controls) {
-            out += first ? "{" : ",{";
-            first = false;
-            out += "\"id\":" + std::to_string(c.Id) + ",\"kind\":\"" + KindName(c.Kind) + "\",\"text\":";
-            Quote(out, c.Text);
-            out += ",\"x\":" + std::to_string(c.X) + ",\"y\":" + std::to_string(c.Y) + ",\"width\":" + std::to_string(c.Width)
-                 + ",\"height\":" + std::to_string(c.Height) + ",\"resource\":" + std::to_string(c.Resource) + ",\"member\":";
-            Quote(out, c.Member);
-            // A field's label is named by its group and caption, as the scoreboard's table gives them.
+            JsonLine control;
+            control.Add("id", c.Id).Add("kind", KindName(c.Kind)).Add("text", c.Text).Add("x", c.X).Add("y", c.Y);
+            control.Add("width", c.Width).Add("height", c.Height).Add("resource", c.Resource).Add("member", c.Member);
+            // A field's label is named by its group and caption, as the field labels' table gives them.
             for (const FieldLabel& field : FieldLabels)
-                if (c.Member == field.Name) {
-                    out += ",\"name\":";
-                    Quote(out, std::string(field.Group) + ' ' + std::string(field.Caption));
-                }
+                if (c.Member == field.Name)
+                    control.Add("name", std::string(field.Group) + ' ' + std::string(field.Caption));
             for (const auto& [flag, name] : controlStyles)
                 if (c.Style & flag)
-                    out += std::string(",\"") + name + "\":true";
-            out += '}';
+                    control.Add(name, true);
+            controls += (controls.empty() ? "[" : ",") + control.Text();
         }
-        out += "]}";
+        all.AddRaw(std::to_string(dialog->Id), JsonLine()
+                                                   .Add("caption", dialog->Caption)
+                                                   .Add("width", dialog->Width)
+                                                   .Add("height", dialog->Height)
+                                                   .Add("systemMenu", (dialog->Style & SystemMenu) != 0)
+                                                   .AddRaw("controls", (controls.empty() ? "[" : controls) + "]")
+                                                   .Text());
     }
-    return out + '}';
+    return all.Text();
 }
 
 constexpr int MainWindow = 102;
@@ -174,9 +148,8 @@ void WebWindow::ShowBall(bool shown) { PageShow(MainWindow, ids::BallPicture, sh
 
 void WebWindow::SetBasePicture(int base, bool occupied)
 {
-    static constexpr int pictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
     if (base >= 1 && base <= 3)
-        PagePicture(MainWindow, pictures[base - 1], occupied ? BitmapOccupiedBase : BitmapEmptyBase);
+        PagePicture(MainWindow, BasePictures[static_cast<std::size_t>(base - 1)], occupied ? BitmapOccupiedBase : BitmapEmptyBase);
 }
 
 void WebWindow::ShowMessage(const std::string& text, const std::string& caption)

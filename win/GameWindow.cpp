@@ -125,10 +125,9 @@ void GameWindow::ShowBall(bool shown) { ShowWindow(Item(ids::BallPicture), shown
 
 void GameWindow::SetBasePicture(int base, bool occupied)
 {
-    static constexpr int pictures[] = {ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
     if (base < 1 || base > 3)
         return;
-    SendDlgItemMessageA(Handle(), pictures[base - 1], STM_SETIMAGE, IMAGE_BITMAP,
+    SendDlgItemMessageA(Handle(), BasePictures[static_cast<std::size_t>(base - 1)], STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(occupied ? occupiedBase_ : emptyBase_));
 }
 

@@ -1,4 +1,4 @@
-// JSON lines for the machine face.
+// JSON texts for the terminal's machine face and the page.
 #include "JsonLine.h"
 
 #include <cstdio>

@@ -1,7 +1,11 @@
-// Which control of the templates gives each command: one table for every edition.
+// What every edition's view reads the same way off the templates: which control gives each
+// command, which picture shows each base, and a control's access key.
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "Commands.h"
 #include "DialogTemplates.h"
@@ -41,5 +45,15 @@ constexpr std::optional<Command> CommandOf(int control)
             return command;
     return std::nullopt;
 }
+
+// The pictures of first, second and third base.
+inline constexpr std::array<int, 3> BasePictures{ids::FirstBasePicture, ids::SecondBasePicture, ids::ThirdBasePicture};
+
+// A control's text as shown: "&&" is one ampersand, "&X" makes X (upper-cased) the access key.
+struct AccessText {
+    std::string text;
+    char key = 0;
+};
+AccessText Access(std::string_view text);
 
 }  // namespace pennantry
