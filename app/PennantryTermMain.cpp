@@ -10,6 +10,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "CloseRequest.h"
 #include "CommandLine.h"
 #include "Game.h"
 #include "HumanWindow.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv)
         clock = std::make_unique<SystemClock>();
     SettingsStore store(DefaultStorePath());
 
+    WatchCloseSignals();
     std::unique_ptr<TermWindow> view = MakeView(json, name);
 
     Game game(*view, random, *clock, store, play);

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "CloseRequest.h"
+
 namespace pennantry {
 namespace {
 
@@ -27,6 +29,11 @@ bool LineReader::Fill()
 {
     char block[BlockSize];
     for (;;) {
+        const Wait wait = WaitForInput(fd_);
+        if (wait == Wait::Closing)
+            return false;
+        if (wait == Wait::Interrupted)
+            continue;
         const ssize_t n = ::read(fd_, block, sizeof block);
         if (n < 0 && errno == EINTR)
             continue;

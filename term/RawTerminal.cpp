@@ -9,6 +9,8 @@
 #include <utility>
 #include <unistd.h>
 
+#include "CloseRequest.h"
+
 namespace pennantry {
 namespace {
 
@@ -24,9 +26,10 @@ volatile sig_atomic_t g_redraw = 0;
 constexpr char EnterScreen[] = "\x1b[?1049h\x1b[?25l";
 constexpr char LeaveScreen[] = "\x1b[0m\x1b[?25h\x1b[?1049l";
 
-constexpr int EndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+// SIGHUP and SIGTERM are close requests, which end the program through its own way out.
+constexpr int EndingSignals[] = {SIGINT, SIGQUIT};
 // Every signal we handle, and what it did before, put back when the terminal is.
-constexpr int HandledSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP, SIGWINCH};
+constexpr int HandledSignals[] = {SIGINT, SIGQUIT, SIGTSTP, SIGWINCH};
 constexpr std::size_t HandledCount = sizeof HandledSignals / sizeof HandledSignals[0];
 struct sigaction g_previous[HandledCount];
 bool g_installed[HandledCount];
@@ -181,6 +184,11 @@ int RawTerminal::ReadKey()
             g_redraw = 0;
             return KeyRedraw;
         }
+        const Wait wait = WaitForInput(inFd_);
+        if (wait == Wait::Closing)
+            return KeyEnd;
+        if (wait == Wait::Interrupted)
+            continue;
         unsigned char c = 0;
         const ssize_t n = ::read(inFd_, &c, 1);
         if (n < 0 && errno == EINTR)

@@ -11,7 +11,7 @@ inline constexpr int KeyRedraw = -3;  // the screen needs drawing again (resized
 
 // While it lives, the terminal on inFd delivers keys unechoed and at once; with fullScreen it also
 // shows the alternate screen with the cursor hidden on outFd. The terminal is restored when it is
-// destroyed and, through signal handlers, when SIGINT, SIGTERM, SIGHUP or SIGQUIT end the program;
+// destroyed and, through signal handlers, when SIGINT or SIGQUIT end the program;
 // a stop (Ctrl-Z) restores it until the program continues. One at a time.
 class RawTerminal {
 public:

@@ -5,19 +5,23 @@
 namespace pennantry::test {
 namespace {
 
+// SIGTERM and SIGHUP are close requests: inside a box the last save stands; at the main window
+// they keep the game, as the close box does. The quit key keeps nothing.
 TEST(HumanFace, TakesSingleKeysDrawsTheFieldAndLeavesTheTerminalAsItWasOnQuitOrSignal)
 {
-    for (const bool signalled : {true, false}) {
-        SCOPED_TRACE(signalled ? "signal" : "quit");
+    for (const int way : {SIGTERM, SIGHUP, 0}) {
+        SCOPED_TRACE(way);
         TempDir config;
+        const std::string saved = config.path + "/Tessivar/Pennantry.conf";
         Program session({"--seed", "5"}, config.path, true);
         ASSERT_TRUE(session.ReadUntil("Pennantry Version 1.0")) << session.out;
         EXPECT_FALSE(session.Canonical());
-        if (signalled) {
+        if (way == SIGTERM) {
             session.Signal(SIGTERM);
-            EXPECT_EQ(session.Wait(), -1);
+            EXPECT_EQ(session.Wait(), 0);
             EXPECT_TRUE(session.Canonical());
             EXPECT_NE(session.out.rfind("\x1b[?1049l"), std::string::npos);
+            EXPECT_EQ(std::filesystem::file_size(saved), 0u) << "a close inside a box saved";
             continue;
         }
         session.Send("\r");
@@ -40,11 +44,12 @@ TEST(HumanFace, TakesSingleKeysDrawsTheFieldAndLeavesTheTerminalAsItWasOnQuitOrS
         session.out.clear();
         ASSERT_TRUE(session.ReadUntil("[P] Pitch")) << session.out;
 
-        session.Send("q");
+        way ? session.Signal(way) : session.Send("q");
         EXPECT_EQ(session.Wait(), 0);
         EXPECT_TRUE(session.Canonical());
         EXPECT_TRUE(session.out.ends_with("\x1b[?1049l")) << "the alternate screen was not left";
         EXPECT_EQ(session.out.find("\x1b[0;"), std::string::npos) << "colour despite NO_COLOR";
+        EXPECT_EQ(std::filesystem::file_size(saved) > 0, way == SIGHUP);
     }
 }
 
