@@ -87,7 +87,20 @@ TEST_F(RegistryStoreTest, FailsToOpenWhereTheKeyCannotBeCreated)
 int changesMade = 0, killAt = 0;
 constexpr int Killed = 77;
 
+using Set = std::vector<std::pair<std::string, std::string>>;
 using Texts = std::vector<std::optional<std::string>>;
+
+// The eighteen values, each text starting with the tag; with the texts alone, as reads give them.
+Set Tagged(const std::string& tag, Texts* texts = nullptr)
+{
+    Set set;
+    for (const auto& name : Names) {
+        set.emplace_back(name, tag + " " + name);
+        if (texts)
+            texts->push_back(set.back().second);
+    }
+    return set;
+}
 
 // What a store opened afresh reads, as the next start would.
 Texts ReadAll()
@@ -104,14 +117,8 @@ Texts ReadAll()
 // whole earlier set, or the whole new set (none at all after an erase), never a mix.
 TEST_F(RegistryStoreTest, AChangeKilledAtAnyStepLeavesOneWholeSet)
 {
-    std::vector<std::pair<std::string, std::string>> before, after;
     Texts old, saved, erased(Names.size());
-    for (const auto& name : Names) {
-        before.emplace_back(name, "old " + name);
-        after.emplace_back(name, "new " + name);
-        old.push_back(before.back().second);
-        saved.push_back(after.back().second);
-    }
+    const Set before = Tagged("old", &old), after = Tagged("new", &saved);
     // Replaces the earlier set, then saves or erases; killed before change killAt.
     const auto change = [&](bool erase) {
         RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
@@ -139,6 +146,36 @@ TEST_F(RegistryStoreTest, AChangeKilledAtAnyStepLeavesOneWholeSet)
             EXPECT_TRUE(read == old || read == (erase ? erased : saved))
                 << "B1 reads " << read[1].value_or("nothing") << ", BA " << read[0].value_or("nothing");
         }
+    }
+}
+
+// One copy of the game saving its set, once the start is given.
+HANDLE start = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+DWORD WINAPI Save(void* set)
+{
+    RegistryStore copy{HKEY_CURRENT_USER, TestKey};
+    EXPECT_TRUE(copy.Open());
+    WaitForSingleObject(start, INFINITE);
+    EXPECT_EQ(copy.Write(*static_cast<Set*>(set)), std::nullopt);
+    return 0;
+}
+
+// Two copies saving at the same moment take turns: both saves succeed, and one whole set is left.
+TEST_F(RegistryStoreTest, SavesAtTheSameMomentTakeTurns)
+{
+    Texts first, second;
+    Set sets[] = {Tagged("first", &first), Tagged("second", &second)};
+    for (int round = 1; round <= 30; ++round) {
+        HANDLE copies[] = {CreateThread(nullptr, 0, Save, &sets[0], 0, nullptr),
+                           CreateThread(nullptr, 0, Save, &sets[1], 0, nullptr)};
+        SetEvent(start);
+        ASSERT_EQ(WaitForMultipleObjects(2, copies, TRUE, 60000), WAIT_OBJECT_0);
+        ResetEvent(start);
+        for (HANDLE copy : copies)
+            CloseHandle(copy);
+        const Texts read = ReadAll();
+        EXPECT_TRUE(read == first || read == second) << "round " << round << ": BA reads " << read[0].value_or("nothing")
+                                                     << ", ST " << read[17].value_or("nothing");
     }
 }
 
