@@ -9,7 +9,7 @@ namespace pennantry {
 
 void Dialog::Run(HWND owner)
 {
-    const std::vector<WORD> layout = BuildDialogTemplate(layout_);
+    const std::vector<WORD> layout = BuildDialogTemplate(layout_, windowClass_);
     DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(layout.data()), owner,
                             &Dialog::Procedure, reinterpret_cast<LPARAM>(this));
     window_ = nullptr;

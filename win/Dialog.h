@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "DialogTemplates.h"
 
@@ -21,7 +22,11 @@ public:
     HWND Handle() const { return window_; }
 
 protected:
-    explicit Dialog(const DialogTemplate& layout) : layout_(layout) {}
+    // A window class other than the standard one must be registered before Run.
+    explicit Dialog(const DialogTemplate& layout, std::string windowClass = {})
+        : layout_(layout), windowClass_(std::move(windowClass))
+    {
+    }
     virtual ~Dialog() = default;
 
     // One message; a non-zero result means handled (for WM_INITDIALOG, the focus is the platform's).
@@ -36,6 +41,7 @@ private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     const DialogTemplate& layout_;
+    std::string windowClass_;
     HWND window_ = nullptr;
 };
 

@@ -80,7 +80,7 @@ DWORD ExtendedStyle(const DialogTemplate& dialog)
     return style;
 }
 
-std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialog)
+std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialog, std::string_view windowClass)
 {
     std::vector<WORD> out;
     AppendDword(out, WindowStyle(dialog));
@@ -89,7 +89,10 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialog)
     for (const int unit : {0, 0, dialog.Width, dialog.Height})
         out.push_back(static_cast<WORD>(unit));
     out.push_back(0);  // no menu
-    out.push_back(0);  // the standard dialog class
+    if (windowClass.empty())
+        out.push_back(0);  // the standard dialog class
+    else
+        Append(out, windowClass);
     Append(out, dialog.Caption);
     out.push_back(static_cast<WORD>(dialog.FontPoints));
     Append(out, dialog.FontFace);

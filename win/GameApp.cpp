@@ -8,6 +8,16 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // One copy per session: two would save over each other. A second start brings the running
+    // game (or the box it shows) to the front and ends; the mutex lasts as long as this process.
+    if (CreateMutexA(nullptr, FALSE, "Tessivar.Pennantry") != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (HWND running = FindWindowA(pennantry::MainWindowClass, nullptr)) {
+            if (IsIconic(running))
+                ShowWindow(running, SW_RESTORE);
+            SetForegroundWindow(GetLastActivePopup(running));
+        }
+        return 0;
+    }
     pennantry::PlayVariables play;
     pennantry::ClassicRandom random;
     pennantry::SystemClock clock;

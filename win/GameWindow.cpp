@@ -19,10 +19,26 @@ HICON LoadProgramIcon(int widthMetric, int heightMetric)
 
 HBITMAP LoadPicture(int number) { return LoadBitmapA(Instance(), MAKEINTRESOURCEA(number)); }
 
+// The standard dialog class under the main window's own name; where it cannot be registered the
+// window is of the standard class, and only a second start no longer finds it.
+std::string MainClass()
+{
+    WNDCLASSEXA main{};
+    main.cbSize = sizeof main;
+    if (!GetClassInfoExA(nullptr, MAKEINTATOM(0x8002), &main))
+        return {};
+    main.style &= ~CS_GLOBALCLASS;
+    main.hInstance = Instance();
+    main.lpszClassName = MainWindowClass;
+    if (!RegisterClassExA(&main) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return {};
+    return MainWindowClass;
+}
+
 }  // namespace
 
 GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
-    : Dialog(MainWindowTemplate()),
+    : Dialog(MainWindowTemplate(), MainClass()),
       game_(*this, random, clock, store, play),
       icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)),

@@ -7,6 +7,9 @@
 
 namespace pennantry {
 
+// The main window's class: a second start of the program finds the running one by it.
+inline constexpr const char* MainWindowClass = "Tessivar.Pennantry";
+
 // A modal dialog that lives as long as the program. It owns its Game and shows it through the
 // window operations; everything else the game needs is handed in and must outlive the window.
 class GameWindow final : public Dialog, public WindowOps {

@@ -1,9 +1,10 @@
 #!/bin/sh
 # Plays the Windows program as a player would, by key presses on a virtual display of its own:
 #   xvfb-run -a PlayUnderWine.sh WINE-RUN PREFIX CPU PROGRAM
-# First start (About, Skill Upgrade, PLAY BALL!), pitches and a battle, the system menu's About
-# item, Save & Exit, a second start that resumes from the registry, and Escape, which saves
-# nothing. With PENNANTRY_SCREENSHOTS set to a folder, the windows are pictured there.
+# First start (About, Skill Upgrade, PLAY BALL!), another start while it runs, which ends at
+# once, pitches and a battle, the system menu's About item, Save & Exit, a second start that
+# resumes from the registry, and Escape, which saves nothing. With PENNANTRY_SCREENSHOTS set to
+# a folder, the windows are pictured there.
 set -eu
 wine="$1 $2 $3" prefix=$2 program=$4
 key='HKLM\Software\Tessivar\Pennantry'
@@ -48,6 +49,12 @@ xdotool key Return
 await pennantry
 xdotool key Return
 await "$MAIN"
+
+step a second start while the game runs
+# It ends at once and begins no game: the running window stays the only one.
+timeout 60 $wine "$program" || fail "the second start did not end at once (status $?)"
+[ "$(xdotool search --onlyvisible --name "^$MAIN\$" | wc -l)" -eq 1 ] || fail "more than one main window"
+[ -z "$(shown 'About Pennantry')" ] || fail "the second start began a game"
 
 step new game
 # Pitches until a battle has been fought; the side at bat has one of P and R enabled.

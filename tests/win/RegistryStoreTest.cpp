@@ -7,6 +7,8 @@ namespace pennantry {
 namespace {
 
 constexpr const char* TestKey = "Software\\Tessivar\\PennantryTest";
+const std::vector<std::string> Names{"BA", "B1", "B2", "B3", "HC", "MC", "HP", "MP", "HH", "MH", "HR", "MR", "HRS", "MRS",
+                                     "IN", "IP", "OU", "ST"};
 
 class RegistryStoreTest : public testing::Test {
 protected:
@@ -28,8 +30,7 @@ protected:
 TEST_F(RegistryStoreTest, KeepsEighteenTextsAsWrittenAndErasesThem)
 {
     ASSERT_TRUE(store.Open());
-    const std::vector<std::string> names{"BA", "B1", "B2", "B3", "HC", "MC", "HP", "MP", "HH", "MH", "HR", "MR", "HRS", "MRS",
-                                         "IN", "IP", "OU", "ST"};
+    const std::vector<std::string>& names = Names;
     std::vector<std::pair<std::string, std::string>> values;
     for (const auto& name : names)
         values.emplace_back(name, name + "-" + std::to_string(values.size()));
@@ -80,6 +81,102 @@ TEST_F(RegistryStoreTest, FailsToOpenWhereTheKeyCannotBeCreated)
     EXPECT_NE(blocked.Write({{"B1", "1"}}), std::nullopt);
     (void)blocked.Erase({"B1"});
     EXPECT_FALSE(blocked.Open());
+}
+
+// The changes a store has made so far, and the one it is killed before (0: none), with this exit code.
+int changesMade = 0, killAt = 0;
+constexpr int Killed = 77;
+
+using Set = std::vector<std::pair<std::string, std::string>>;
+using Texts = std::vector<std::optional<std::string>>;
+
+// The eighteen values, each text starting with the tag; with the texts alone, as reads give them.
+Set Tagged(const std::string& tag, Texts* texts = nullptr)
+{
+    Set set;
+    for (const auto& name : Names) {
+        set.emplace_back(name, tag + " " + name);
+        if (texts)
+            texts->push_back(set.back().second);
+    }
+    return set;
+}
+
+// What a store opened afresh reads, as the next start would.
+Texts ReadAll()
+{
+    RegistryStore store{HKEY_CURRENT_USER, TestKey};
+    EXPECT_TRUE(store.Open());
+    Texts texts;
+    for (const auto& name : Names)
+        texts.push_back(store.Read(name));
+    return texts;
+}
+
+// A save or an erase killed before each change it makes in turn: a fresh store then reads the
+// whole earlier set, or the whole new set (none at all after an erase), never a mix.
+TEST_F(RegistryStoreTest, AChangeKilledAtAnyStepLeavesOneWholeSet)
+{
+    Texts old, saved, erased(Names.size());
+    const Set before = Tagged("old", &old), after = Tagged("new", &saved);
+    // Replaces the earlier set, then saves or erases; killed before change killAt.
+    const auto change = [&](bool erase) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+        RegistryStore first{HKEY_CURRENT_USER, TestKey}, second{HKEY_CURRENT_USER, TestKey};
+        ASSERT_TRUE(first.Open());
+        ASSERT_EQ(first.Write(before), std::nullopt);
+        changesMade = 0;
+        second.BeforeChange = [] {
+            if (++changesMade == killAt)
+                TerminateProcess(GetCurrentProcess(), Killed);
+        };
+        ASSERT_TRUE(second.Open());
+        EXPECT_EQ(erase ? second.Erase(Names) : second.Write(after), std::nullopt);
+    };
+    for (const bool erase : {false, true}) {
+        // Unkilled, to count the changes; the child processes below run this too.
+        killAt = 0;
+        change(erase);
+        const int changes = changesMade;
+        EXPECT_EQ(ReadAll(), erase ? erased : saved);
+        for (killAt = 1; killAt <= changes; ++killAt) {
+            SCOPED_TRACE((erase ? "erase killed at change " : "save killed at change ") + std::to_string(killAt));
+            EXPECT_EXIT(change(erase), testing::ExitedWithCode(Killed), "");
+            const Texts read = ReadAll();
+            EXPECT_TRUE(read == old || read == (erase ? erased : saved))
+                << "B1 reads " << read[1].value_or("nothing") << ", BA " << read[0].value_or("nothing");
+        }
+    }
+}
+
+// One copy of the game saving its set, once the start is given.
+HANDLE start = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+DWORD WINAPI Save(void* set)
+{
+    RegistryStore copy{HKEY_CURRENT_USER, TestKey};
+    EXPECT_TRUE(copy.Open());
+    WaitForSingleObject(start, INFINITE);
+    EXPECT_EQ(copy.Write(*static_cast<Set*>(set)), std::nullopt);
+    return 0;
+}
+
+// Two copies saving at the same moment take turns: both saves succeed, and one whole set is left.
+TEST_F(RegistryStoreTest, SavesAtTheSameMomentTakeTurns)
+{
+    Texts first, second;
+    Set sets[] = {Tagged("first", &first), Tagged("second", &second)};
+    for (int round = 1; round <= 30; ++round) {
+        HANDLE copies[] = {CreateThread(nullptr, 0, Save, &sets[0], 0, nullptr),
+                           CreateThread(nullptr, 0, Save, &sets[1], 0, nullptr)};
+        SetEvent(start);
+        ASSERT_EQ(WaitForMultipleObjects(2, copies, TRUE, 60000), WAIT_OBJECT_0);
+        ResetEvent(start);
+        for (HANDLE copy : copies)
+            CloseHandle(copy);
+        const Texts read = ReadAll();
+        EXPECT_TRUE(read == first || read == second) << "round " << round << ": BA reads " << read[0].value_or("nothing")
+                                                     << ", ST " << read[17].value_or("nothing");
+    }
 }
 
 }  // namespace
