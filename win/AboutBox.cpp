@@ -3,21 +3,17 @@
 
 namespace pennantry {
 
+void AboutBox::ShowIconMessage() { Box(std::string(AboutIconText), std::string(AboutIconCaption), MB_OK); }
+
 INT_PTR AboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM)
 {
-    if (message != WM_COMMAND)
+    if (message == WM_CLOSE)
+        Perform(rules_, *this, Command::Close);
+    else if (message == WM_COMMAND)
+        Perform(rules_, *this, Given(wParam, rules_.EnterCommand()));
+    else
         return FALSE;
-    switch (ClickedId(wParam)) {
-    case ids::AboutIcon:
-        Box(std::string(AboutIconText), std::string(AboutIconCaption), MB_OK);
-        return TRUE;
-    case IDOK:
-    case IDCANCEL:
-        EndDialog(Handle(), ClickedId(wParam));
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return TRUE;
 }
 
 }  // namespace pennantry

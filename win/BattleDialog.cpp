@@ -1,4 +1,4 @@
-// The Battle dialog: shows one battle's rules and forwards the player's clicks to them.
+// The Battle dialog: shows one battle's rules and gives the player's commands to them.
 #include "BattleDialog.h"
 
 namespace pennantry {
@@ -18,21 +18,14 @@ INT_PTR BattleDialog::OnMessage(UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG) {
         rules_.OnInitDialog(*this);
+        FollowEnter(rules_.EnterCommand(), true);
     } else if (message == WM_CLOSE) {
-        rules_.OnClose(*this);
+        Perform(rules_, *this, Command::Close);
     } else if (message == WM_COMMAND) {
-        switch (ClickedId(wParam)) {
-        case ids::Attack: rules_.OnAttack(*this); break;
-        case ids::SurrenderBase: rules_.OnSurrenderBase(*this); break;
-        case ids::ReturnToBase: rules_.OnReturnToBase(*this); break;
-        case IDCANCEL: rules_.OnCancel(*this); break;
-        default: return FALSE;
-        }
+        Perform(rules_, *this, Given(wParam, rules_.EnterCommand()));
     } else {
         return FALSE;
     }
-    if (rules_.Ended())
-        EndDialog(Handle(), IDOK);
     return TRUE;
 }
 

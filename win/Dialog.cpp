@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "Controls.h"
 #include "DialogTemplate.h"
 
 namespace pennantry {
@@ -34,6 +35,27 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     return message == WM_INITDIALOG ? TRUE : result;
 }
 
-int ClickedId(WPARAM wParam) { return HIWORD(wParam) == BN_CLICKED ? LOWORD(wParam) : 0; }
+std::optional<Command> Dialog::Given(WPARAM wParam, std::optional<Command> enter)
+{
+    if (HIWORD(wParam) != BN_CLICKED)
+        return std::nullopt;
+    const int id = LOWORD(wParam);
+    // The dialog manager presses the focused button on Enter: Enter never presses what the rules
+    // do not name (Save & Exit, say), whatever has the focus.
+    if (id == IDOK || (GetKeyState(VK_RETURN) & 0x8000) != 0)
+        return enter;
+    return id == IDCANCEL ? std::optional(Command::Escape) : CommandOf(id);
+}
+
+void Dialog::FollowEnter(std::optional<Command> enter, bool focus) const
+{
+    if (!enter)
+        return;
+    const int id = ControlOf(*enter);
+    SendMessageA(window_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+    // Posted, so that it also holds over the focus the platform gives as the dialog opens.
+    if (focus)
+        PostMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+}
 
 }  // namespace pennantry

@@ -3,6 +3,7 @@
 
 #include "AboutBox.h"
 #include "BattleDialog.h"
+#include "Controls.h"
 #include "SkillUpgradeDialog.h"
 
 namespace pennantry {
@@ -70,6 +71,7 @@ void GameWindow::OnInitDialog()
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     game_.StartUp();
+    FollowEnter(game_.EnterCommand(), true);
 }
 
 INT_PTR GameWindow::OnMessage(UINT message, WPARAM wParam, LPARAM)
@@ -79,13 +81,23 @@ INT_PTR GameWindow::OnMessage(UINT message, WPARAM wParam, LPARAM)
         OnInitDialog();
         return TRUE;
     case WM_COMMAND:
-        OnCommand(ClickedId(wParam));
+        Perform(Given(wParam, game_.EnterCommand()));
         return TRUE;
     case WM_SYSCOMMAND:
-        return game_.OnSysCommand(static_cast<unsigned>(wParam));
+        if ((static_cast<unsigned>(wParam) & 0xFFF0u) != AboutCommand)
+            return FALSE;
+        Perform(Command::SystemAbout);
+        return TRUE;
     case WM_CLOSE:
-        // Saves, then ends the window; the platform's own close would only cancel.
-        game_.OnClose();
+        // Saves, then ends the window; refused while a play runs (a box or dialog open over the
+        // window, or a close sent from outside), which would save half a play.
+        Perform(Command::Close);
+        return TRUE;
+    case WM_ENDSESSION:
+        // The session ends and the program with it, with no close: the game is kept when it
+        // stands between two presses; during a play the last save stands.
+        if (wParam)
+            game_.Keep();
         return TRUE;
     case WM_PAINT:
         return OnPaint();
@@ -96,18 +108,10 @@ INT_PTR GameWindow::OnMessage(UINT message, WPARAM wParam, LPARAM)
     }
 }
 
-void GameWindow::OnCommand(int id)
+void GameWindow::Perform(std::optional<Command> command)
 {
-    switch (id) {
-    case ids::PitchButton: game_.OnPitch(); break;
-    case ids::SwingButton: game_.OnReadyToSwing(); break;
-    case ids::SaveExitButton: game_.OnSaveAndExit(); break;
-    case ids::AboutButton: game_.OnHelpAbout(); break;
-    // Escape leaves without saving. Enter with no default button clicks the focused button,
-    // which the dialog manager reports as that button, so IDOK has nothing to do.
-    case IDCANCEL: game_.OnCancel(); break;
-    default: break;
-    }
+    if (command && game_.Perform(*command))
+        FollowEnter(game_.EnterCommand(), true);
 }
 
 bool GameWindow::OnPaint()

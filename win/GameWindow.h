@@ -31,7 +31,8 @@ public:
 private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog();
-    void OnCommand(int id);
+    // Gives a command, if any, to the game; the default button and the focus then follow Enter.
+    void Perform(std::optional<Command> command);
     // While minimised the window shows only its icon, centred.
     bool OnPaint();
 

@@ -1,25 +1,19 @@
-// The Skill Upgrade dialog: shows the skill rules and forwards the player's picks to them.
+// The Skill Upgrade dialog: shows the skill rules and gives the player's picks to them.
 #include "SkillUpgradeDialog.h"
 
 namespace pennantry {
 
 void SkillUpgradeDialog::EnableOkButton() { EnableWindow(Item(ids::Ok), TRUE); }
 
+// The focus stays where the player put it, so that the arrows go on picking; OK is the default.
 INT_PTR SkillUpgradeDialog::OnMessage(UINT message, WPARAM wParam, LPARAM)
 {
-    if (message != WM_COMMAND)
-        return FALSE;
-    const int id = ClickedId(wParam);
-    if (id >= ids::RunLevel && id <= ids::CatchLevel)
-        rules_.Pick(static_cast<Skill>(id - ids::RunLevel), *this);
-    else if (id == IDOK)
-        rules_.OnOK();
-    else if (id == IDCANCEL)
-        rules_.OnCancel();
+    if (message == WM_CLOSE)
+        Perform(rules_, *this, Command::Close, false);
+    else if (message == WM_COMMAND)
+        Perform(rules_, *this, Given(wParam, rules_.EnterCommand()), false);
     else
         return FALSE;
-    if (rules_.Ended())
-        EndDialog(Handle(), id);
     return TRUE;
 }
 

@@ -2,7 +2,8 @@
 # Plays the Windows program as a player would, by key presses on a virtual display of its own:
 #   xvfb-run -a PlayUnderWine.sh WINE-RUN PREFIX CPU PROGRAM
 # First start (About, Skill Upgrade, PLAY BALL!), another start while it runs, which ends at
-# once, pitches and a battle, the system menu's About item, Save & Exit, a second start that
+# once, pitches by P, R and Enter and a battle, a close sent in its middle (refused), the system
+# menu's About item, Save & Exit, a second start that
 # resumes from the registry, and Escape, which saves nothing. With PENNANTRY_SCREENSHOTS set to
 # a folder, the windows are pictured there.
 set -eu
@@ -25,7 +26,11 @@ answer() {
   for _ in $(seq "$1"); do
     if [ -n "$(shown pennantry)" ]; then xdotool key Return
     elif [ -n "$(shown 'Pennantry: Battle')" ]; then
-      [ "$battles" -gt 0 ] || picture 'Pennantry: Battle' windows-battle.png
+      if [ "$battles" -eq 0 ]; then
+        picture 'Pennantry: Battle' windows-battle.png
+        # A close from outside in the middle of a play is refused: it would save half a play.
+        $wine taskkill /im "$(basename "$program")" >/dev/null 2>&1 || true
+      fi
       battles=$((battles + 1))
       xdotool key a
     elif [ -n "$(shown 'Skill Upgrade')" ]; then xdotool key Down Return
@@ -57,18 +62,21 @@ timeout 60 $wine "$program" || fail "the second start did not end at once (statu
 [ -z "$(shown 'About Pennantry')" ] || fail "the second start began a game"
 
 step new game
-# Pitches until a battle has been fought; the side at bat has one of P and R enabled.
+# Pitches until a battle has been fought: P or R by turns, which only the side at bat's button
+# takes, and Enter, which presses that button whatever has the focus.
 battles=0 pitches=0
 while [ "$battles" -eq 0 ] || [ "$pitches" -lt 4 ]; do
   [ "$pitches" -lt 200 ] || fail "no battle in 200 pitches"
   if [ -z "$(shown pennantry)$(shown 'Pennantry: Battle')$(shown 'Skill Upgrade')" ]; then
-    xdotool key "$([ $((pitches % 2)) -eq 0 ] && echo p || echo r)"
+    xdotool key "$(echo p Return r Return | cut -d' ' -f$((pitches % 4 + 1)))"
     pitches=$((pitches + 1))
     sleep 0.3
   fi
   answer 400
 done
 picture "$MAIN" windows-main.png
+kill -0 "$game" 2>/dev/null || fail "the program ended in play"
+[ -z "$(saved)" ] || fail "something was saved in play: $(saved)"
 step "$pitches pitches, $battles blows in battle; the system menu's About"
 
 # The system menu's last item (Wine adds an "About Wine" of its own above it).
