@@ -1,10 +1,6 @@
-// The application object: makes everything the game needs and runs the main window.
+// The application object: the platform's side of the program.
 #include "GameApp.h"
 
-#include "GameWindow.h"
-#include "PlayVariables.h"
-#include "Random.h"
-#include "SettingsStore.h"
 #include "TemplateBuilder.h"
 
 namespace pennantry {
@@ -16,19 +12,6 @@ GameApp::GameApp(int& argc, char** argv) : app_(argc, argv)
     // closing before that window is first shown must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
-}
-
-int GameApp::Run()
-{
-    PlayVariables play;
-    ClassicRandom random;
-    SystemClock clock;
-    SettingsStore store(DefaultStorePath());
-    GameWindow window(random, clock, store, play);
-    // No main window on screen until its game is loaded or begun.
-    if (window.StartUp())
-        window.Run();
-    return 0;
 }
 
 }  // namespace pennantry

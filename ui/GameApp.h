@@ -1,4 +1,5 @@
-// The application object: makes everything the game needs and runs the main window.
+// The application object: the platform's side of the program, which lives exactly as long as
+// its main window.
 #pragma once
 
 #include <QApplication>
@@ -8,9 +9,6 @@ namespace pennantry {
 class GameApp {
 public:
     GameApp(int& argc, char** argv);
-
-    // Runs the program to its end and returns its exit status.
-    int Run();
 
 private:
     QApplication app_;
