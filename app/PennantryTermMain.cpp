@@ -1,5 +1,6 @@
 // Entry point of the terminal edition: reads the arguments, then wires a face, the store, the
 // generator and the clock to the game.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "PlayVariables.h"
 #include "Random.h"
 #include "TermInput.h"
+#include "Transcript.h"
 
 #include "SettingsStore.h"
 
@@ -59,9 +61,11 @@ int main(int argc, char** argv)
 
     CommandLine commandLine(DefaultName,
                             "Plays Pennantry in a terminal. --json speaks JSON Lines on standard input and output;\n"
-                            "--seed N replays the same game for the same input.\n");
+                            "--seed N replays the same game for the same input; --transcript FILE writes there\n"
+                            "every window operation of the session, a line each.\n");
     commandLine.AddFlag("json");
     commandLine.AddNumber("seed", "N", INT64_MAX);
+    commandLine.AddValue("transcript", "FILE", [](std::string_view file) { return !file.empty(); });
     if (const auto status = commandLine.Parse(argc, argv, stdout, stderr))
         return *status;
     // Every box without a caption of its own bears the program file's name.
@@ -81,7 +85,20 @@ int main(int argc, char** argv)
     WatchCloseSignals();
     std::unique_ptr<TermWindow> view = MakeView(json, name);
 
-    Game game(*view, random, *clock, store, play);
+    // A replayed session's record: every window operation the game makes, a line each.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> record(nullptr, &std::fclose);
+    if (const auto file = commandLine.Value("transcript")) {
+        record.reset(std::fopen(file->c_str(), "w"));
+        if (!record) {
+            std::fprintf(stderr, "%s: %s: %s\n", name.c_str(), file->c_str(), std::strerror(errno));
+            return 2;
+        }
+    }
+    Transcript transcript(*view, [&record](const std::string& line) {
+        if (record)
+            std::fprintf(record.get(), "%s\n", line.c_str());
+    });
+    Game game(transcript, random, *clock, store, play);
     try {
         if (game.StartUp())
             view->Run(game);

@@ -31,8 +31,10 @@ QString CaptionOf(const FieldLabel& field)
 
 }  // namespace
 
-GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
-    : CommandDialog(nullptr), game_(*this, random, clock, store, play)
+GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play,
+                       std::function<void(const std::string&)> record)
+    : CommandDialog(nullptr),
+      game_(record ? static_cast<WindowOps&>(transcript_.emplace(*this, std::move(record))) : *this, random, clock, store, play)
 {
 }
 

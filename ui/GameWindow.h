@@ -3,6 +3,7 @@
 
 #include "CommandDialog.h"
 #include "Game.h"
+#include "Transcript.h"
 #include "WindowOps.h"
 
 class QLabel;
@@ -16,7 +17,9 @@ class GameWindow final : public CommandDialog, public WindowOps {
     Q_OBJECT
 
 public:
-    GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play);
+    // With `record`, every window operation the game makes is also written there, a line each.
+    GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play,
+               std::function<void(const std::string&)> record = {});
 
     // The start-up before the window is first shown: the About box, then the saved game or a new
     // one. False when the program must end without showing the window.
@@ -54,6 +57,7 @@ private:
     // What a screen reader says for a base picture: the base, and whether a runner is on it.
     void NameBase(int base, bool occupied);
 
+    std::optional<Transcript> transcript_;
     Game game_;
     bool built_ = false;
     bool closed_ = false;
