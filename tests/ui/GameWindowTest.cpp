@@ -48,16 +48,6 @@ struct ButtonIconsStyle final : QProxyStyle {
     }
 };
 
-TEST_F(Window, AStoreThatCannotOpenShowsItsMessageAndNoWindowAtAll)
-{
-    store.opens = false;
-    ModalScript script;
-    script.Press();
-    EXPECT_FALSE(window.StartUp());
-    EXPECT_EQ(script.Boxes(), std::vector<std::string>{test::Box(StoreFailureText)});
-    EXPECT_FALSE(window.isVisible());
-}
-
 TEST_F(Window, StartsANewGameWithThePickedSkillOpensAboutOnItsButtonAndSavesOnTheCloseBoxOrSaveAndExitButNotOnEscape)
 {
     // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box;
