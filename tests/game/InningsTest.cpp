@@ -52,21 +52,6 @@ TEST_F(GameTest, AThirdOutChangesSidesOrEndsTheGameOnlyFromTheNinthOnWithTheScor
     EXPECT_EQ(store.values.size(), 18u);
 }
 
-TEST_F(GameTest, TheThirdOutSwapsTheButtonsAnnouncesTheNewHalfThenClearsTheBases)
-{
-    Load("T1 H0 M0 b0 s0 o2 h1111 m1111", "110");
-    Play("p60 c0");
-    const std::string before = "refresh T1 H0 M0 b0 s0 o2 h1111 m1111", after = "refresh B1 H0 M0 b0 s0 o0 h1111 m1111";
-    EXPECT_EQ(view.Log, (Lines{
-        "ball on", before,
-        "message ANNOUNCER: The Monster swings and hits the ball!\nANNOUNCER: The Human caught the ball!",
-        "swing on", "pitch off",
-        "message ANNOUNCER: Another Out! Bottom of the 1st, Humans Up To Bat!",
-        "base 1 off", "base 2 off", "base 3 off", after, after, after,
-        "ball off", after,
-    }));
-}
-
 // Yes to "Play Again?" begins a new game at once, every field reset. The skill the player picked
 // last, in any dialog since the program started, is the one a cancelled dialog upgrades; nothing
 // picked yet means Run.

@@ -20,10 +20,8 @@ TEST(ClassicRandom, PlaysTheRuntimeSequenceForEachSeedAndStartsAsIfSeededWithOne
     };
     EXPECT_EQ(draws(5), (std::vector<int>{41, 18467, 6334, 26500, 19169}));
     random.Seed(0);
+    // 18467, 26500, 21238 and 19169 come from states with bit 31 set: a lost mask shows there.
     EXPECT_EQ(draws(4), (std::vector<int>{38, 7719, 21238, 2437}));
-    random.Seed(0xFFFFFFFFu);
-    for (int draw : draws(1000))
-        ASSERT_TRUE(draw >= 0 && draw <= 32767);
 }
 
 TEST(ClassicRandom, ThreeDrawsAtOnceAreTheNextThreeOfTheSameSequence)

@@ -10,16 +10,6 @@ const Values Saved{{"B1", "2"}, {"B2", "0"}, {"B3", "x"},  {"BA", "1"},  {"HC", 
                    {"HR", "3"}, {"HH", "1"}, {"MC", "2"},  {"MP", "1"},  {"MR", "1"},  {"MH", "4"},
                    {"MRS", "3"}, {"HRS", "5"}, {"IN", "12"}, {"IP", "t"}, {"OU", "2"}, {"ST", "1"}};
 
-TEST_F(GameTest, StartUpSeedsShowsTheAboutBoxThenLoadsTheSavedGame)
-{
-    store.values = Saved;
-    EXPECT_TRUE(game.StartUp());
-    // Any half but exactly "T" puts the Humans at bat.
-    EXPECT_EQ(view.Log, (Lines{"about", "base 1 on", "pitch off", "swing on", "refresh t12 H5 M3 b1 s1 o2 h3117 m1412"}));
-    EXPECT_EQ(Runners(), "100");
-    EXPECT_EQ(random.Seeds, (std::vector<std::uint32_t>{1000}));
-}
-
 // The skill is picked before the board is reset, and the labels show every level at 1 while the
 // Monsters' upgrade is announced.
 TEST_F(GameTest, StartUpWithNoSavedGameBeginsANewOneAndAFailedStoreEndsTheProgram)

@@ -126,7 +126,10 @@ TEST(JsonFace, ASavedGameIsLoadedAndTheEndOfInputEndsTheProgramSavingOnlyAtTheMa
         const Play setup = PlayGame(config.path, "7", {{"main", 10, "save"}});
         ASSERT_EQ(setup.lines.back(), Close);
         // The same seed and the same input give the same output every time.
-        EXPECT_EQ(setup.lines, firstSetup.empty() ? (firstSetup = setup.lines) : firstSetup);
+        if (firstSetup.empty())
+            firstSetup = setup.lines;
+        else
+            EXPECT_EQ(setup.lines, firstSetup);
         const Play ended = PlayGame(config.path, "11", {{prompt, nth, EndInput}});
         EXPECT_EQ(ended.status, 0);
         EXPECT_EQ(ended.lines.back(), prompt == "main" ? Close : R"({"prompt":")" + prompt + R"("})");

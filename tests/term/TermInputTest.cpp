@@ -1,5 +1,5 @@
 // Input of the terminal edition: bounded lines read in blocks, boxes that only OK closes, signal
-// handlers that respect what the parent set, and the replay clock at the largest seed.
+// handlers that respect what the parent set.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -8,7 +8,6 @@
 
 #include "LineReader.h"
 #include "RawTerminal.h"
-#include "Random.h"
 #include "TermWindow.h"
 
 namespace pennantry {
@@ -70,14 +69,6 @@ TEST(RawTerminal, ASignalTheParentIgnoredStaysIgnoredAndEveryHandlerIsPutBackAft
     EXPECT_EQ(handler(SIGWINCH), SIG_DFL);
     ::close(slave);
     ::close(master);
-}
-
-// --seed takes the largest 64-bit number; the clock then reads on without overflowing.
-TEST(ReplayClock, TheLargestSeedReadsOnFromTheSmallestReading)
-{
-    SteppingClock clock(INT64_MAX);
-    EXPECT_EQ(clock.Now(), INT64_MAX);
-    EXPECT_EQ(clock.Now(), INT64_MIN);
 }
 
 }  // namespace

@@ -48,16 +48,6 @@ struct ButtonIconsStyle final : QProxyStyle {
     }
 };
 
-TEST_F(Window, AStoreThatCannotOpenShowsItsMessageAndNoWindowAtAll)
-{
-    store.opens = false;
-    ModalScript script;
-    script.Press();
-    EXPECT_FALSE(window.StartUp());
-    EXPECT_EQ(script.Boxes(), std::vector<std::string>{test::Box(StoreFailureText)});
-    EXPECT_FALSE(window.isVisible());
-}
-
 TEST_F(Window, StartsANewGameWithThePickedSkillOpensAboutOnItsButtonAndSavesOnTheCloseBoxOrSaveAndExitButNotOnEscape)
 {
     // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box;
@@ -172,7 +162,12 @@ TEST_F(Window, LoadsTheSavedGameAfterTheAboutBoxThenHoldingEnterPlaysThroughGame
 
     window.Run();
     QApplication::setStyle(QStringLiteral("fusion"));
-    EXPECT_TRUE(aboutFirst && over && playAgain && answerRequired && battles > 0 && presses <= 3000) << presses << " presses in the window";
+    EXPECT_TRUE(aboutFirst) << "the About box came after the window or its scoreboard";
+    EXPECT_TRUE(playAgain) << "no \"Play Again?\" in " << presses << " presses";
+    EXPECT_TRUE(answerRequired) << "Escape or the close box answered \"Play Again?\"";
+    EXPECT_GT(battles, 0) << "no battle was fought";
+    EXPECT_TRUE(over) << "no new game's top of the 2nd";
+    EXPECT_LE(presses, 3000) << "Enter never reached a new game's top of the 2nd";
     EXPECT_EQ(iconed, 0);
     EXPECT_EQ(misplaced, std::vector<QString>());
     EXPECT_EQ(falseDefaults, std::vector<QString>());

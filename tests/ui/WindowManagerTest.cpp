@@ -49,12 +49,15 @@ TEST(WindowManager, GetsExactlyTheBoxesOfItsTemplateAndNoMaximiseOrResize)
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(X())).data->root;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Values(root, "_NET_SUPPORTING_WM_CHECK").empty(); }, 10000)) << "no window manager";
 
-    for (const DialogTemplate* dialogTemplate : {&AboutTemplate(), &MainWindowTemplate(), &SkillUpgradeTemplate(), &BattleTemplate()}) {
-        SCOPED_TRACE(dialogTemplate->Id);
-        const bool menu = dialogTemplate->Style & SystemMenu;
-        const bool minimize = dialogTemplate->Style & MinimizeBox;
+    // The boxes each window shows, stated here rather than read from the template's style bits,
+    // so that a wrong style or a wrong translation of one both show.
+    const struct { const DialogTemplate& Template; bool Close, Minimise; } windows[] = {
+        {AboutTemplate(), true, false}, {MainWindowTemplate(), true, true},
+        {SkillUpgradeTemplate(), false, false}, {BattleTemplate(), true, false}};
+    for (const auto& [dialogTemplate, close, minimise] : windows) {
+        SCOPED_TRACE(dialogTemplate.Id);
         QDialog dialog;
-        BuildTemplate(dialog, *dialogTemplate);
+        BuildTemplate(dialog, dialogTemplate);
         const auto window = static_cast<xcb_window_t>(dialog.winId());
         std::vector<std::uint32_t> actions;
         // A window mapped while the window manager is still starting may go unseen: map it again.
@@ -67,13 +70,13 @@ TEST(WindowManager, GetsExactlyTheBoxesOfItsTemplateAndNoMaximiseOrResize)
         const auto allows = [&](const char* action) { return std::find(actions.begin(), actions.end(), Atom(action)) != actions.end(); };
         EXPECT_FALSE(allows("_NET_WM_ACTION_MAXIMIZE_HORZ") || allows("_NET_WM_ACTION_MAXIMIZE_VERT") || allows("_NET_WM_ACTION_RESIZE"));
 
-        // Flags (functions and decorations given); functions: move 4, minimise 8, close 32;
-        // decorations: border 2, title 8, menu 16, minimise 32.
+        // Motif's values: functions move 4, minimise 8, close 32; decorations border 2, title 8,
+        // menu 16, minimise 32; every window moves and has a border and a title.
         const std::vector<std::uint32_t> hints = Values(window, "_MOTIF_WM_HINTS");
         ASSERT_GE(hints.size(), 3u);
-        EXPECT_EQ(hints[0] & 3, 3u);
-        EXPECT_EQ(hints[1], 4u | (menu ? 32u : 0u) | (minimize ? 8u : 0u));
-        EXPECT_EQ(hints[2], 2u | 8u | (menu ? 16u : 0u) | (minimize ? 32u : 0u));
+        EXPECT_EQ(hints[0] & 3, 3u) << "functions and decorations both given";
+        EXPECT_EQ(hints[1], 4u | (close ? 32u : 0u) | (minimise ? 8u : 0u));
+        EXPECT_EQ(hints[2], 2u | 8u | (close ? 16u : 0u) | (minimise ? 32u : 0u));
     }
 }
 
