@@ -67,8 +67,8 @@ TEST(Conformance, TheQtWindowPlaysTheSessionAsEveryEditionDoes)
         test::ModalScript script;
         for (const std::string& command : commands)
             script.Then([](QWidget*) { return true; }, [command](QWidget* window) {
-                if (command == "ok" || command == "yes")
-                    QTest::keyClick(window, Qt::Key_Return);
+                if (command == "ok" || command == "yes" || command == "escape")
+                    QTest::keyClick(window, command == "escape" ? Qt::Key_Escape : Qt::Key_Return);
                 else
                     QTest::mouseClick(Control<QAbstractButton>(*window, ControlOf(Commands.at(command))), Qt::LeftButton);
             });

@@ -1,5 +1,5 @@
-// The machine face played through the real program: whole games, the saved game, the ends of
-// input, ignored words and replay by seed.
+// The machine face played through the real program: the saved game, the ends of input and replay
+// by seed. A whole session, with words that are refused, is the conformance session's.
 #include <fstream>
 #include <map>
 #include <tuple>
@@ -64,38 +64,6 @@ Play PlayGame(const std::string& configHome, const std::string& seed, const std:
     }
     play.status = program.Wait();
     return play;
-}
-
-TEST(JsonFace, AWholeGameEndsInGameOverWhereNoClosesAndYesStartsANewGame)
-{
-    TempDir config;
-    const Play no = PlayGame(config.path, "7", {{"skill", 1, "ok"}});
-    ASSERT_EQ(no.status, 0);
-    // OK before any pick is a word the prompt does not take now: reported, and the prompt comes again.
-    const auto ignored = std::find(no.lines.begin(), no.lines.end(), R"({"op":"ignored","input":"ok"})");
-    ASSERT_LT(ignored + 1, no.lines.end());
-    EXPECT_EQ(ignored[1], R"({"prompt":"skill"})");
-    const auto question = std::find(no.lines.begin(), no.lines.end(),
-                                    R"({"op":"question","caption":"pennantry-term","text":"Play Again?"})");
-    ASSERT_NE(question, no.lines.end());
-    EXPECT_TRUE(std::any_of(no.lines.begin(), question, [](const std::string& line) {
-        return line.starts_with(R"({"op":"message","caption":"pennantry-term","text":"ANNOUNCER: GAME OVER: The )");
-    }));
-    EXPECT_EQ(std::vector(question + 1, no.lines.end()),
-              (std::vector<std::string>{R"({"prompt":"yesno"})", R"({"op":"dialog","dialog":"about"})",
-                                        R"({"prompt":"about"})", R"({"op":"dialog-closed","dialog":"about"})", Close}));
-
-    // The same game again, this time leaving at the first main window after "yes".
-    const int mains = static_cast<int>(std::count(no.lines.begin(), no.lines.end(), R"({"prompt":"main"})"));
-    const Play yes = PlayGame(config.path, "7", {{"yesno", 1, "yes"}, {"main", mains + 1, "escape"}});
-    ASSERT_EQ(yes.status, 0);
-    const auto answered = std::find(yes.lines.begin(), yes.lines.end(), R"({"prompt":"yesno"})");
-    ASSERT_LT(answered + 1, yes.lines.end());
-    EXPECT_EQ(answered[1], SkillOpens);
-    EXPECT_NE(yes.last.at(Tracked.back()).find(R"("HumansScore":"0","Inning":"1","InningHalf":"T")"),
-              std::string::npos);
-    EXPECT_EQ(std::count(yes.lines.begin(), yes.lines.end(), Show), 1);
-    EXPECT_EQ(yes.lines.back(), Close);
 }
 
 TEST(JsonFace, AStoreThatCannotBeOpenedShowsTheMessageAndClosesWithoutShowing)
