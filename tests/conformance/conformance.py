@@ -2,7 +2,8 @@
 recorded: each start's transcript of window operations, then the eighteen saved values. The
 output is compared byte for byte with expected.txt, the same for every edition:
     conformance.py EDITION PROGRAM [--expected FILE]
-EDITION is json (the machine face's words) or human (keys on a pseudo-terminal)."""
+EDITION is json (the machine face's words), human (keys on a pseudo-terminal) or qt (the window
+offscreen, by clicks and keys: PROGRAM is the tests' player, which takes the commands by name)."""
 import argparse
 import os
 import pty
@@ -12,11 +13,11 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-# The terminal's keys and the machine face's words for each command of the session.
-KEYS = {'ok': '\r', 'yes': 'y', 'no': 'n', 'escape': '\x1b', 'pitch': 'p', 'swing': 'r', 'save': 'e',
+# The terminal's keys (the end of input, Ctrl-D, is the close box) and the machine face's words.
+KEYS = {'ok': '\r', 'close': '\x04', 'yes': 'y', 'no': 'n', 'escape': '\x1b', 'pitch': 'p', 'swing': 'r', 'save': 'e', 'help': 'h',
         'attack': 'a', 'surrender': 's', 'return': 'r',
         'run-level': '1', 'hit-level': '2', 'pitch-level': '3', 'catch-level': '4'}
-WORDS = {'run-level': 'run', 'hit-level': 'hit', 'pitch-level': 'pitch', 'catch-level': 'catch'}
+WORDS = {'help': 'about', 'run-level': 'run', 'hit-level': 'hit', 'pitch-level': 'pitch', 'catch-level': 'catch'}
 
 
 def session():
@@ -41,9 +42,10 @@ def session():
 def run_terminal(edition, program, seed, commands, config, record):
     env = dict(os.environ, XDG_CONFIG_HOME=config, NO_COLOR='1', TERM='xterm')
     args = [program, '--seed', seed, '--transcript', record]
-    if edition == 'json':
-        lines = ''.join(WORDS.get(c, c) + '\n' for c in commands)
-        subprocess.run(args + ['--json'], input=lines.encode(), env=env, stdout=subprocess.DEVNULL, check=True, timeout=120)
+    if edition != 'human':
+        words = commands if edition == 'qt' else [WORDS.get(c, c) for c in commands]
+        subprocess.run(args + (['--json'] if edition == 'json' else []), input=''.join(w + '\n' for w in words).encode(),
+                       env=env, stdout=subprocess.DEVNULL, check=True, timeout=120)
         return
     pid, fd = pty.fork()
     if pid == 0:
@@ -69,7 +71,7 @@ def run_terminal(edition, program, seed, commands, config, record):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument('edition', choices=['json', 'human'])
+    parser.add_argument('edition', choices=['json', 'human', 'qt'])
     parser.add_argument('program')
     parser.add_argument('--expected', default=os.path.join(HERE, 'expected.txt'))
     args = parser.parse_args()

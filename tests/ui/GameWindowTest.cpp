@@ -1,4 +1,5 @@
-// The main window: its window operations, its start-up order and the ways it closes.
+// The main window: its window operations and its start-up order, held Enter through a game over.
+// Its new game, Help/About and the ways it closes are the conformance session's.
 #include <QAccessible>
 #include <QLabel>
 #include <QProxyStyle>
@@ -18,7 +19,6 @@ namespace {
 
 using test::ModalScript;
 
-void PressOk(QWidget* window) { Control<QPushButton>(*window, ids::Ok)->click(); }
 
 class Window : public testing::Test {
 protected:
@@ -47,44 +47,6 @@ struct ButtonIconsStyle final : QProxyStyle {
         return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
-
-TEST_F(Window, StartsANewGameWithThePickedSkillOpensAboutOnItsButtonAndSavesOnTheCloseBoxOrSaveAndExitButNotOnEscape)
-{
-    // With nothing saved: the About box, then a new game with Pitch picked and its "PLAY BALL!" box;
-    // then the About button.
-    ModalScript script;
-    script.Then(ModalScript::Is<AboutBox>, PressOk).Then(ModalScript::Is<SkillUpgradeDialog>, [](QWidget* w) {
-        Control<QAbstractButton>(*w, ids::PitchLevel)->click();
-        PressOk(w);
-    });
-    script.Press().Then(ModalScript::Is<AboutBox>, PressOk);
-    ASSERT_TRUE(window.StartUp());
-    EXPECT_EQ(Shown(&Scoreboard::HumanPitchLevel)->text(), QStringLiteral("2"));  // upgraded
-    Button(ids::AboutButton)->click();
-    // Each way out of a window, the next window loading what the last one saved; a closed window
-    // takes no more commands.
-    const std::pair<std::function<void(GameWindow&)>, std::size_t> ways[] = {
-        {[](GameWindow& w) { w.close(); }, 18},
-        {[](GameWindow& w) { Control<QPushButton>(w, ids::SaveExitButton)->click(); }, 18},
-        {[](GameWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }, 0},
-    };
-    for (const auto& [close, saved] : ways) {
-        GameWindow next{random, clock, store, play};
-        GameWindow& shown = &close == &ways[0].first ? window : next;
-        if (&shown == &next) {
-            script.Then(ModalScript::Is<AboutBox>, PressOk);
-            ASSERT_TRUE(next.StartUp());
-        }
-        store.values.clear();
-        shown.show();
-        close(shown);
-        EXPECT_FALSE(shown.isVisible());
-        EXPECT_EQ(store.values.size(), saved);
-        store.values = {{"B1", "0"}};
-        Control<QPushButton>(shown, ids::SaveExitButton)->click();
-        EXPECT_EQ(store.values.size(), 1u);
-    }
-}
 
 // Enter is held from the About box on; the checks in between see the saved game as loaded. The
 // desktop style puts icons on the boxes' buttons, which the game's boxes must not show.

@@ -1,0 +1,65 @@
+// Plays one start of the session through the Qt window's own input path, offscreen: clicks on its
+// buttons, Enter and Escape on whatever is open. The commands come on standard input, one a line;
+// the game is seeded with --seed N and its window operations recorded in --transcript FILE.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <iostream>
+#include <map>
+
+#include "Controls.h"
+#include "GameWindow.h"
+#include "SettingsStore.h"
+#include "TemplateBuilder.h"
+
+int main(int argc, char** argv)
+{
+    using namespace pennantry;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 5)
+        return 2;
+    std::deque<std::string> commands;
+    for (std::string line; std::getline(std::cin, line);)
+        commands.push_back(line);
+    const std::map<std::string, Command> clicked{
+        {"pitch", Command::Pitch},           {"swing", Command::Swing},         {"save", Command::SaveAndExit},
+        {"help", Command::HelpAbout},        {"attack", Command::Attack},       {"surrender", Command::SurrenderBase},
+        {"return", Command::ReturnToBase},   {"run-level", Command::RunLevel},  {"hit-level", Command::HitLevel},
+        {"pitch-level", Command::PitchLevel}, {"catch-level", Command::CatchLevel}};
+    // Each command goes to the window open when its turn comes, from the event loop of that window.
+    QTimer poll;
+    bool acting = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (acting || window == nullptr || commands.empty())
+            return;
+        acting = true;
+        QTimer::singleShot(0, window, [&, window, command = commands.front()] {
+            commands.pop_front();
+            acting = false;
+            if (command == "close")
+                window->close();
+            else if (command == "ok" || command == "yes" || command == "escape")
+                QTest::keyClick(window, command == "escape" ? Qt::Key_Escape : Qt::Key_Return);
+            else
+                QTest::mouseClick(Control<QAbstractButton>(*window, ControlOf(clicked.at(command))), Qt::LeftButton);
+        });
+    });
+    poll.start(5);
+    std::ofstream transcript(argv[4]);
+    PlayVariables play;
+    ClassicRandom random;
+    SteppingClock clock(std::stoll(argv[2]));
+    SettingsStore store(DefaultStorePath());
+    GameWindow window(random, clock, store, play, [&transcript](const std::string& op) { transcript << op << '\n'; });
+    if (window.StartUp())
+        window.Run();
+    return commands.empty() ? 0 : 1;
+}
