@@ -87,17 +87,11 @@ TEST(JsonFace, ASavedGameIsLoadedAndTheEndOfInputEndsTheProgramSavingOnlyAtTheMa
 {
     const std::vector<std::pair<std::string, int>> cases{{"main", 25}, {"ok", 20},     {"about", 1},
                                                          {"skill", 1}, {"battle", 3}, {"yesno", 1}};
-    std::vector<std::string> firstSetup;
     for (const auto& [prompt, nth] : cases) {
         SCOPED_TRACE(prompt);
         TempDir config;
         const Play setup = PlayGame(config.path, "7", {{"main", 10, "save"}});
         ASSERT_EQ(setup.lines.back(), Close);
-        // The same seed and the same input give the same output every time.
-        if (firstSetup.empty())
-            firstSetup = setup.lines;
-        else
-            EXPECT_EQ(setup.lines, firstSetup);
         const Play ended = PlayGame(config.path, "11", {{prompt, nth, EndInput}});
         EXPECT_EQ(ended.status, 0);
         EXPECT_EQ(ended.lines.back(), prompt == "main" ? Close : R"({"prompt":")" + prompt + R"("})");
