@@ -3,6 +3,7 @@
 // the game is seeded with --seed N and its window operations recorded in --transcript FILE.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -32,7 +33,7 @@ int main(int argc, char** argv)
         {"pitch", Command::Pitch},           {"swing", Command::Swing},         {"save", Command::SaveAndExit},
         {"help", Command::HelpAbout},        {"attack", Command::Attack},       {"surrender", Command::SurrenderBase},
         {"return", Command::ReturnToBase},   {"run-level", Command::RunLevel},  {"hit-level", Command::HitLevel},
-        {"pitch-level", Command::PitchLevel}, {"catch-level", Command::CatchLevel}};
+        {"pitch-level", Command::PitchLevel}, {"catch-level", Command::CatchLevel}, {"icon", Command::AboutIcon}};
     // Each command goes to the window open when its turn comes, from the event loop of that window.
     QTimer poll;
     bool acting = false;
@@ -41,15 +42,19 @@ int main(int argc, char** argv)
         if (acting || window == nullptr || commands.empty())
             return;
         acting = true;
-        QTimer::singleShot(0, window, [&, window, command = commands.front()] {
-            commands.pop_front();
+        QTimer::singleShot(0, &poll, [&, window = QPointer<QWidget>(window)] {
             acting = false;
+            // A window that closed in between takes nothing: the command waits for the next one.
+            if (!window || !window->isVisible())
+                return;
+            const std::string command = commands.front();
+            commands.pop_front();
             if (command == "close")
                 window->close();
             else if (command == "ok" || command == "yes" || command == "escape")
                 QTest::keyClick(window, command == "escape" ? Qt::Key_Escape : Qt::Key_Return);
             else
-                QTest::mouseClick(Control<QAbstractButton>(*window, ControlOf(clicked.at(command))), Qt::LeftButton);
+                QTest::mouseClick(Control(*window, ControlOf(clicked.at(command))), Qt::LeftButton);
         });
     });
     poll.start(5);

@@ -14,7 +14,7 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The terminal's keys (the end of input, Ctrl-D, is the close box) and the machine face's words.
-KEYS = {'ok': '\r', 'close': '\x04', 'yes': 'y', 'no': 'n', 'escape': '\x1b', 'pitch': 'p', 'swing': 'r', 'save': 'e', 'help': 'h',
+KEYS = {'ok': '\r', 'close': '\x04', 'yes': 'y', 'no': 'n', 'escape': '\x1b', 'pitch': 'p', 'swing': 'r', 'save': 'e', 'help': 'h', 'icon': 'i',
         'attack': 'a', 'surrender': 's', 'return': 'r',
         'run-level': '1', 'hit-level': '2', 'pitch-level': '3', 'catch-level': '4'}
 WORDS = {'help': 'about', 'run-level': 'run', 'hit-level': 'hit', 'pitch-level': 'pitch', 'catch-level': 'catch'}

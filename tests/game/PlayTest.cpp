@@ -198,33 +198,5 @@ TEST_F(GameTest, EveryCellOfTheMovementTableMovesRunnersAndScoresAsItSays)
     }
 }
 
-// The whole transcript of a double the human goes back from: every refresh in its place, a
-// battle reseeded from the clock each time, and the deciding blow never shown.
-TEST_F(GameTest, ADoubleGoneBackFromShowsEachBattleAndRefreshesOnlyWhereItShould)
-{
-    Load("B1" + Fresh);
-    Play("p70 c99 M R");
-    const std::string board = "refresh B1" + Fresh;
-    EXPECT_EQ(view.Log, (Lines{
-        "ball on", board,
-        "message " + HumanHit,
-        "battle", "return off", "hp 50/50",
-        "hp 41/50 ANNOUNCER: The monster lost 9 health points!",
-        "hp 32/50 ANNOUNCER: The monster lost 9 health points!",
-        "hp 23/50 ANNOUNCER: The monster lost 9 health points!",
-        "hp 14/50 ANNOUNCER: The monster lost 9 health points!",
-        "hp 5/50 ANNOUNCER: The monster lost 9 health points!",
-        "message [battle] ANNOUNCER: The human wins the base!",
-        "battle closed",
-        "message ANNOUNCER: The human is going for a double!",
-        "battle", "return on", "hp 50/50", "battle closed",
-        "message The human returns to the base. The runner is SAFE!",
-        "base 1 on", "base 2 off", "base 3 off",
-        "ball off", board,
-    }));
-    EXPECT_EQ(random.Seeds, (std::vector<std::uint32_t>{1001, 1002}));
-    EXPECT_EQ(Runners(), "100");
-}
-
 }  // namespace
 }  // namespace pennantry::test

@@ -34,17 +34,6 @@ struct Battle final : Random {
     BattleDialog dialog{rules, nullptr};
 };
 
-TEST_F(Dialogs, AboutIconShowsItsOwnBoxAtEveryClick)
-{
-    AboutBox box(nullptr);
-    ModalScript script;
-    for (int click = 0; click < 2; ++click)
-        script.On(&box, [](QWidget* w) { QTest::mouseClick(Control(*w, ids::AboutIcon), Qt::LeftButton); }).Press();
-    script.On(&box, [](QWidget* w) { Click(*w, ids::Ok); });
-    box.exec();
-    EXPECT_EQ(script.Boxes(), Strings(2, Box(AboutIconText, AboutIconCaption)));
-}
-
 TEST_F(Dialogs, SkillDialogTakesOkOnlyAfterAPickAndLeavesTheLastPickInSkillChoiceHoweverItCloses)
 {
     const struct { int Before; ModalScript::Act Player; int After; } cases[] = {
