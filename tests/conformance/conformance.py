@@ -1,9 +1,9 @@
-"""Plays the session in session.txt through one edition's own input path and prints what it
-recorded: each start's transcript of window operations, then the eighteen saved values. The
-output is compared byte for byte with expected.txt, the same for every edition:
-    conformance.py EDITION PROGRAM [--expected FILE]
-EDITION is json (the machine face's words), human (keys on a pseudo-terminal) or qt (the window
-offscreen, by clicks and keys: PROGRAM is the tests' player, which takes the commands by name)."""
+# Plays the session in session.txt through one edition's own input path and prints what it
+# recorded: each start's transcript of window operations, then the eighteen saved values. The
+# output is compared byte for byte with expected.txt, the same for every edition:
+#     conformance.py EDITION PROGRAM [--expected FILE]
+# EDITION is json (the machine face's words), human (keys on a pseudo-terminal) or qt (the window
+# offscreen, by clicks and keys: PROGRAM is the tests' player, which takes the commands by name).
 import argparse
 import os
 import pty
@@ -14,8 +14,8 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The terminal's keys (the end of input, Ctrl-D, is the close box) and the machine face's words.
-KEYS = {'ok': '\r', 'close': '\x04', 'yes': 'y', 'no': 'n', 'escape': '\x1b', 'pitch': 'p', 'swing': 'r', 'save': 'e', 'help': 'h', 'icon': 'i',
-        'attack': 'a', 'surrender': 's', 'return': 'r',
+KEYS = {'ok': '\r', 'close': '\x04', 'yes': 'y', 'no': 'n', 'escape': '\x1b', 'pitch': 'p', 'swing': 'r',
+        'save': 'e', 'help': 'h', 'icon': 'i', 'attack': 'a', 'surrender': 's', 'return': 'r',
         'run-level': '1', 'hit-level': '2', 'pitch-level': '3', 'catch-level': '4'}
 WORDS = {'help': 'about', 'run-level': 'run', 'hit-level': 'hit', 'pitch-level': 'pitch', 'catch-level': 'catch'}
 
