@@ -34,27 +34,35 @@ int main(int argc, char** argv)
         {"help", Command::HelpAbout},        {"attack", Command::Attack},       {"surrender", Command::SurrenderBase},
         {"return", Command::ReturnToBase},   {"run-level", Command::RunLevel},  {"hit-level", Command::HitLevel},
         {"pitch-level", Command::PitchLevel}, {"catch-level", Command::CatchLevel}, {"icon", Command::AboutIcon}};
-    // Each command goes to the window open when its turn comes, from the event loop of that window.
+    // Each command goes to the window open when its turn comes, once that window has been seen
+    // waiting at two polls in a row: a window seen once may be one that is about to close, in the
+    // same pass of an event loop as the box over it. A command that fits no control there waits.
     QTimer poll;
+    QPointer<QWidget> seen;
     bool acting = false;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* window = QApplication::activeModalWidget();
-        if (acting || window == nullptr || commands.empty())
+        const bool steady = window != nullptr && window == seen;
+        seen = window;
+        if (acting || !steady || commands.empty())
             return;
         acting = true;
+        seen = nullptr;
         QTimer::singleShot(0, &poll, [&, window = QPointer<QWidget>(window)] {
             acting = false;
-            // A window that closed in between takes nothing: the command waits for the next one.
-            if (!window || !window->isVisible())
+            if (!window || window != QApplication::activeModalWidget())
                 return;
             const std::string command = commands.front();
+            QWidget* control = clicked.count(command) ? Control(*window, ControlOf(clicked.at(command))) : window.data();
+            if (control == nullptr)
+                return;
             commands.pop_front();
             if (command == "close")
                 window->close();
-            else if (command == "ok" || command == "yes" || command == "escape")
+            else if (control == window)
                 QTest::keyClick(window, command == "escape" ? Qt::Key_Escape : Qt::Key_Return);
             else
-                QTest::mouseClick(Control(*window, ControlOf(clicked.at(command))), Qt::LeftButton);
+                QTest::mouseClick(control, Qt::LeftButton);
         });
     });
     poll.start(5);
