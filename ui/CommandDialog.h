@@ -37,7 +37,8 @@ protected:
     // Escape and the close box are commands like any other, which the rules may refuse.
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
-    // Enter gives what the rules name, whatever has the focus.
+    // Enter gives what the rules name, whatever has the focus; a plain access letter gives its
+    // button's command.
     void keyPressEvent(QKeyEvent* event) override;
 };
 

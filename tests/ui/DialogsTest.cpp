@@ -80,7 +80,7 @@ TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstShowsEveryBlowBut
     const struct { char Side; int Bases, Hit; bool ReturnEnabled; std::function<void(BattleDialog&)> Leave; std::string Ending; } cases[] = {
         {'H', 1, 0, false, nullptr, "ANNOUNCER: The human wins the base!"},
         {'H', 1, 1, false, nullptr, "ANNOUNCER: The human is O-U-T!"},
-        {'H', 1, 0, false, [](BattleDialog& d) { Click(d, ids::SurrenderBase); }, surrender},
+        {'H', 1, 0, false, [](BattleDialog& d) { QTest::keyClick(d.focusWidget(), Qt::Key_S); }, surrender},
         // The close box and Escape do nothing: only the buttons decide.
         {'H', 2, 0, true, [](BattleDialog& d) {
              d.close();
