@@ -537,6 +537,16 @@ void WrappingRadioButton::paintEvent(QPaintEvent*)
 
 bool WrappingRadioButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
+void WrappingRadioButton::keyPressEvent(QKeyEvent* event)
+{
+    QRadioButton::keyPressEvent(event);
+    const int key = event->key();
+    auto* moved = qobject_cast<QRadioButton*>(window()->focusWidget());
+    if ((key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) && moved
+        && moved != this && !moved->isChecked())
+        moved->click();
+}
+
 void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate)
 {
     const DialogFont& font = TemplateFont();

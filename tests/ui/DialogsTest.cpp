@@ -51,6 +51,8 @@ TEST_F(Dialogs, SkillDialogTakesOkOnlyAfterAPickAndLeavesTheLastPickInSkillChoic
         {SkillPitch, [](QWidget* w) { Click(*w, ids::HitLevel); QTest::keyClick(w, Qt::Key_Escape); }, SkillHit},
         // There is no close box, but a window manager may draw one: it cancels.
         {SkillHit, [](QWidget* w) { Click(*w, ids::RunLevel); w->close(); }, SkillRun},
+        // An arrow from the first skill, none picked yet, picks the next.
+        {SkillPitch, [](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Down); QTest::keyClick(w, Qt::Key_Return); }, SkillHit},
         {SkillHit, [](QWidget* w) {
              QTest::keyClick(w, Qt::Key_Return);  // OK is still disabled
              EXPECT_TRUE(w->isVisible());
