@@ -34,6 +34,12 @@ void CommandDialog::closeEvent(QCloseEvent* event)
     event->setAccepted(Ended());
 }
 
+void CommandDialog::showEvent(QShowEvent* event)
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
+}
+
 void CommandDialog::keyPressEvent(QKeyEvent* event)
 {
     if (IsPlainEnter(*event)) {

@@ -500,9 +500,12 @@ bool IsPlainEnter(const QKeyEvent& event)
 
 void FocusEnterCommand(QDialog& dialog, std::optional<Command> command)
 {
+    // Styles draw the focus only once the keyboard has moved it; the game moves it for the
+    // keyboard here, after a click too, and the player must see it.
+    dialog.setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget* control = command ? Control(dialog, ControlOf(*command)) : nullptr;
     if (control != nullptr && control->isEnabled())
-        control->setFocus(Qt::OtherFocusReason);
+        control->setFocus(Qt::TabFocusReason);
     else if (!command)
         FocusFirstControl(dialog);
 }
