@@ -112,7 +112,7 @@ dist: package windows web
 # tests; configured once, after which the build itself notices a changed CMakeLists.txt.
 run: run-deps
 	@[ -f build/run/CMakeCache.txt ] || cmake --preset run
-	@cmake --build --preset run
+	@cmake --build --preset run --target pennantry pennantry-term
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/run/app/pennantry; else ./build/run/app/pennantry-term; fi
 
 clean:

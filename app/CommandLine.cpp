@@ -12,9 +12,9 @@ CommandLine::CommandLine(std::string program, std::string summary)
 
 void CommandLine::AddFlag(std::string name) { options_.push_back({"--" + std::move(name), {}, {}, std::nullopt}); }
 
-void CommandLine::AddValue(std::string name, std::string valueName, Check check)
+void CommandLine::AddValue(std::string name, std::string valueName, Check check, bool required)
 {
-    options_.push_back({"--" + std::move(name), std::move(valueName), std::move(check), std::nullopt});
+    options_.push_back({"--" + std::move(name), std::move(valueName), std::move(check), std::nullopt, required});
 }
 
 void CommandLine::AddNumber(std::string name, std::string valueName, std::uint64_t largest)
@@ -86,6 +86,12 @@ std::optional<int> CommandLine::Parse(int argc, const char* const* argv, std::FI
             return 2;
         }
     }
+    for (const auto& option : options_)
+        if (option.required && !option.value) {
+            std::fprintf(err, "%s: %s %s is required\n%s\n", calledAs_.c_str(), option.name.c_str(),
+                         option.valueName.c_str(), Usage().c_str());
+            return 2;
+        }
     return std::nullopt;
 }
 
@@ -110,8 +116,10 @@ std::optional<std::uint64_t> CommandLine::Number(std::string_view name) const
 std::string CommandLine::Usage() const
 {
     std::string usage = "usage: " + calledAs_;
-    for (const auto& option : options_)
-        usage += " [" + option.name + (option.valueName.empty() ? "" : " " + option.valueName) + "]";
+    for (const auto& option : options_) {
+        const std::string spelled = option.name + (option.valueName.empty() ? "" : " " + option.valueName);
+        usage += option.required ? " " + spelled : " [" + spelled + "]";
+    }
     return usage + " [--help] [--version]";
 }
 

@@ -22,13 +22,14 @@ public:
 
     // An option without a value, "--json".
     void AddFlag(std::string name);
-    // An option with a value, "--seed N" or "--seed=N"; the last one given counts.
-    void AddValue(std::string name, std::string valueName, Check check);
+    // An option with a value, "--seed N" or "--seed=N"; the last one given counts. Without a
+    // required one, the program ends with a line naming it and the usage line.
+    void AddValue(std::string name, std::string valueName, Check check, bool required = false);
     // An option whose value is a whole number from 0 to `largest` (ParseWholeNumber).
     void AddNumber(std::string name, std::string valueName, std::uint64_t largest);
 
     // Reads the arguments after the program's name, in order. The status to end with at once: 0 after
-    // --help or --version (written on `out`), 2 after a bad argument (the usage line on `err`);
+    // --help or --version (written on `out`), 2 after a bad or missing argument (the usage line on `err`);
     // none when the program runs on.
     std::optional<int> Parse(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 
@@ -39,7 +40,8 @@ public:
     // The program file's name without its folder, once parsed; the fixed name when there is none.
     const std::string& ProgramFileName() const { return calledAs_; }
 
-    // "usage: NAME [--json] [--seed N] [--help] [--version]", NAME being the program file's name.
+    // "usage: NAME --games N [--json] [--help] [--version]", NAME being the program file's name and
+    // only the optional options in brackets.
     std::string Usage() const;
 
 private:
@@ -48,6 +50,7 @@ private:
         std::string valueName;  // empty for a flag
         Check check;
         std::optional<std::string> value;  // "" for a flag that was given
+        bool required = false;
     };
     Option* Find(std::string_view name);
     const Option* Find(std::string_view name) const;

@@ -49,7 +49,7 @@ std::optional<int> ReadArguments(int argc, char** argv, Options& options)
     const auto positive = [](std::uint64_t largest) {
         return [largest](std::string_view text) { return ParseWholeNumber(text, largest).value_or(0) > 0; };
     };
-    line.AddValue("games", "N", positive(UINT64_MAX));
+    line.AddValue("games", "N", positive(UINT64_MAX), true);
     line.AddNumber("seed", "S", UINT64_MAX);
     line.AddValue("jobs", "J", positive(256));
     line.AddValue("skill", "run|hit|pitch|catch|random|compare",
@@ -60,10 +60,6 @@ std::optional<int> ReadArguments(int argc, char** argv, Options& options)
     line.AddFlag("check");
     if (const auto status = line.Parse(argc, argv, stdout, stderr))
         return status;
-    if (!line.Has("games")) {
-        std::fprintf(stderr, "%s\n", line.Usage().c_str());
-        return 2;
-    }
     options.Json = line.Has("json");
     options.Run.Check = line.Has("check");
     options.Run.Games = *line.Number("games");

@@ -72,6 +72,7 @@ void Canvas::Put(int row, int column, std::string_view text, Style style)
 {
     if (row < 0 || row >= Rows)
         return;
+    spans_.push_back({row, column, column + static_cast<int>(text.size()) - 1});
     for (const char c : text) {
         if (column >= 0 && column < Columns)
             cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = {c, style};
@@ -99,6 +100,10 @@ int Canvas::PutFrame(const Frame& frame, int bottom)
     // "-- caption " and at least one more dash fit in the top edge, whatever the caption.
     const std::size_t room = static_cast<std::size_t>(inner) - 5;
     const std::string caption = "-- " + Printable(frame.caption).substr(0, room) + " ";
+    const int right = left + inner + 1;
+    for (const Span span : std::vector<Span>(spans_))
+        if (span.row >= top && span.row < top + height && span.first <= right && span.last >= left)
+            Put(span.row, span.first, std::string(static_cast<std::size_t>(span.last - span.first + 1), ' '));
     Put(top, left, "+" + caption + std::string(static_cast<std::size_t>(inner) - caption.size(), '-') + "+", Style::Frame);
     int row = top + 1;
     for (const auto& line : frame.lines) {

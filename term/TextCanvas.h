@@ -42,7 +42,8 @@ public:
     void Put(int row, int column, std::string_view text, Style style = Style::Plain);
     void Put(int row, int column, const Line& line);
     // A framed box, centred, whose bottom edge is on the given row; returns the row of its top
-    // edge. A caption too long for the screen is cut.
+    // edge. A caption too long for the screen is cut. A text it covers in part is wiped whole, so
+    // that no stray end of it is left beside the frame.
     int PutFrame(const Frame& frame, int bottom);
 
     // The screen as the terminal gets it: in place on the alternate screen, or printed after the
@@ -57,6 +58,11 @@ private:
     std::string RenderRow(const std::array<Cell, Columns>& cells, bool colour) const;
 
     std::array<std::array<Cell, Columns>, Rows> cells_;
+    // Each text put, as its row and first and last columns.
+    struct Span {
+        int row, first, last;
+    };
+    std::vector<Span> spans_;
 };
 
 }  // namespace pennantry

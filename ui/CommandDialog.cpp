@@ -34,12 +34,28 @@ void CommandDialog::closeEvent(QCloseEvent* event)
     event->setAccepted(Ended());
 }
 
+void CommandDialog::showEvent(QShowEvent* event)
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
+}
+
 void CommandDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (IsPlainEnter(*event))
+    if (IsPlainEnter(*event)) {
         Perform(EnterCommand());
-    else
-        QDialog::keyPressEvent(event);
+        return;
+    }
+    // A plain letter presses the button it is the access key of, as Alt with it does: no control
+    // here takes typed text.
+    if ((event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && event->key() > ' ' && event->key() < 0x7F)
+        for (QWidget* control : ControlsInOrder(*this))
+            if (auto* button = qobject_cast<QAbstractButton*>(control);
+                button && Access(button->text().toStdString()).key == event->key()) {
+                Perform(CommandOf(button->objectName().toInt()));
+                return;
+            }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace pennantry

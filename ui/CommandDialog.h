@@ -10,6 +10,7 @@
 
 class QCloseEvent;
 class QKeyEvent;
+class QShowEvent;
 
 namespace pennantry {
 
@@ -37,7 +38,11 @@ protected:
     // Escape and the close box are commands like any other, which the rules may refuse.
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
-    // Enter gives what the rules name, whatever has the focus.
+    // Showing a window forgets that the keyboard moved its focus, and with it the drawn focus;
+    // the focus the rules placed is shown from the first show on.
+    void showEvent(QShowEvent* event) override;
+    // Enter gives what the rules name, whatever has the focus; a plain access letter gives its
+    // button's command.
     void keyPressEvent(QKeyEvent* event) override;
 };
 

@@ -500,9 +500,12 @@ bool IsPlainEnter(const QKeyEvent& event)
 
 void FocusEnterCommand(QDialog& dialog, std::optional<Command> command)
 {
+    // Styles draw the focus only once the keyboard has moved it; the game moves it for the
+    // keyboard here, after a click too, and the player must see it.
+    dialog.setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget* control = command ? Control(dialog, ControlOf(*command)) : nullptr;
     if (control != nullptr && control->isEnabled())
-        control->setFocus(Qt::OtherFocusReason);
+        control->setFocus(Qt::TabFocusReason);
     else if (!command)
         FocusFirstControl(dialog);
 }
@@ -536,6 +539,16 @@ void WrappingRadioButton::paintEvent(QPaintEvent*)
 }
 
 bool WrappingRadioButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+void WrappingRadioButton::keyPressEvent(QKeyEvent* event)
+{
+    QRadioButton::keyPressEvent(event);
+    const int key = event->key();
+    auto* moved = qobject_cast<QRadioButton*>(window()->focusWidget());
+    if ((key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) && moved
+        && moved != this && !moved->isChecked())
+        moved->click();
+}
 
 void BuildTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate)
 {

@@ -117,6 +117,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+    // An arrow that moves the focus to another radio button picks it, as automatic radio buttons
+    // do on the original platform; Qt picks it only when this one was picked.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Makes every control of the template on the dialog, in template order, which is also the tab

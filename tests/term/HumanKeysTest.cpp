@@ -52,6 +52,10 @@ TEST(TextCanvas, AFrameItsCaptionAndTheNoticeOfATerminalTooSmallKeepToTheScreen)
         EXPECT_TRUE(screen.starts_with("+-- " + std::string(72, 'c'))) << screen;
         EXPECT_EQ(screen.find('\n'), std::size_t(Columns)) << screen;
     }
+    Canvas covered;  // a box over part of a button leaves nothing of it beside its frame
+    covered.Put(5, 40, "[E] Save & Exit");
+    covered.PutFrame({"x", {{{"text"}}}}, 6);
+    EXPECT_EQ(covered.Render(false, false).find("it"), std::string::npos) << covered.Render(false, false);
     // A terminal smaller than the screen is told the size needed, in its own width.
     EXPECT_EQ(TooSmallNotice(24, 80), "");
     EXPECT_EQ(TooSmallNotice(23, 80), "\x1b[H\x1b[2JPennantry needs a terminal of at least 80 x 24; this one is 80 x 23. Make it\n"

@@ -40,6 +40,8 @@ TEST_F(Dialogs, SkillDialogTakesOkOnlyAfterAPickAndLeavesTheLastPickInSkillChoic
         {SkillPitch, [](QWidget* w) { Click(*w, ids::HitLevel); QTest::keyClick(w, Qt::Key_Escape); }, SkillHit},
         // There is no close box, but a window manager may draw one: it cancels.
         {SkillHit, [](QWidget* w) { Click(*w, ids::RunLevel); w->close(); }, SkillRun},
+        // An arrow from the first skill, none picked yet, picks the next.
+        {SkillPitch, [](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Down); QTest::keyClick(w, Qt::Key_Return); }, SkillHit},
         {SkillHit, [](QWidget* w) {
              QTest::keyClick(w, Qt::Key_Return);  // OK is still disabled
              EXPECT_TRUE(w->isVisible());
@@ -69,7 +71,7 @@ TEST_F(Dialogs, BattleOffersReturnToBaseOnlyToAHumanBeyondFirstShowsEveryBlowBut
     const struct { char Side; int Bases, Hit; bool ReturnEnabled; std::function<void(BattleDialog&)> Leave; std::string Ending; } cases[] = {
         {'H', 1, 0, false, nullptr, "ANNOUNCER: The human wins the base!"},
         {'H', 1, 1, false, nullptr, "ANNOUNCER: The human is O-U-T!"},
-        {'H', 1, 0, false, [](BattleDialog& d) { Click(d, ids::SurrenderBase); }, surrender},
+        {'H', 1, 0, false, [](BattleDialog& d) { QTest::keyClick(d.focusWidget(), Qt::Key_S); }, surrender},
         // The close box and Escape do nothing: only the buttons decide.
         {'H', 2, 0, true, [](BattleDialog& d) {
              d.close();

@@ -39,6 +39,7 @@ before=$(saved)
 install() { $wine msiexec "$1" "$($wine winepath -w "$2" | tr -d '\r')" /qn || fail "msiexec $1 $2 failed"; }
 install /i "$msi"
 [ -f "$dir/pennantry.exe" ] && [ -f "$dir/README.txt" ] || fail "not installed in $dir: $(ls "$dir")"
+! grep -qv "$(printf '\r')\$" "$dir/README.txt" || fail "README.txt has lines without CR LF"
 [ -n "$(shortcuts)" ] || fail "no Start-menu shortcut"
 installed=$(entries)
 for line in "DisplayName REG_SZ Pennantry" "DisplayVersion REG_SZ $version" "Publisher REG_SZ Tessivar"; do
