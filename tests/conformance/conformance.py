@@ -3,7 +3,8 @@
 # output is compared byte for byte with expected.txt, the same for every edition:
 #     conformance.py EDITION PROGRAM [--expected FILE]
 # EDITION is json (the machine face's words), human (keys on a pseudo-terminal) or qt (the window
-# offscreen, by clicks and keys: PROGRAM is the tests' player, which takes the commands by name).
+# offscreen, by clicks and keys) or sim (the core alone, the commands in place of the simulator's
+# policy); for qt and sim PROGRAM is the tests' player, which takes the commands by name.
 import argparse
 import os
 import pty
@@ -43,7 +44,7 @@ def run_terminal(edition, program, seed, commands, config, record):
     env = dict(os.environ, XDG_CONFIG_HOME=config, NO_COLOR='1', TERM='xterm')
     args = [program, '--seed', seed, '--transcript', record]
     if edition != 'human':
-        words = commands if edition == 'qt' else [WORDS.get(c, c) for c in commands]
+        words = [WORDS.get(c, c) for c in commands] if edition == 'json' else commands
         subprocess.run(args + (['--json'] if edition == 'json' else []), input=''.join(w + '\n' for w in words).encode(),
                        env=env, stdout=subprocess.DEVNULL, check=True, timeout=120)
         return
@@ -71,7 +72,7 @@ def run_terminal(edition, program, seed, commands, config, record):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument('edition', choices=['json', 'human', 'qt'])
+    parser.add_argument('edition', choices=['json', 'human', 'qt', 'sim'])
     parser.add_argument('program')
     parser.add_argument('--expected', default=os.path.join(HERE, 'expected.txt'))
     args = parser.parse_args()
