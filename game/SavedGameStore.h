@@ -39,6 +39,7 @@ public:
 class MemoryStore final : public SavedGameStore {
 public:
     bool Open() override { return opens; }
+    std::string Refusal() const override { return refusal; }
     std::optional<std::string> Read(std::string_view name) override
     {
         auto it = values.find(std::string(name));
@@ -64,6 +65,7 @@ public:
     }
 
     bool opens = true;
+    std::string refusal;
     // When set, every save and erase fails with this reason and changes nothing.
     std::optional<std::string> failure;
     std::map<std::string, std::string> values;

@@ -25,7 +25,11 @@ TEST_F(GameTest, StartUpWithNoSavedGameBeginsANewOneAndAFailedStoreEndsTheProgra
     store.opens = false;
     Game failed(failedView, random, clock, store, play);
     EXPECT_FALSE(failed.StartUp());
-    EXPECT_EQ(failedView.Log, (Lines{"message Sorry - you need administrator privileges to run Pennantry.", "close"}));
+    // A store that says why shows its own words instead.
+    store.refusal = "A folder stands there.";
+    EXPECT_FALSE(failed.StartUp());
+    EXPECT_EQ(failedView.Log, (Lines{"message Sorry - you need administrator privileges to run Pennantry.", "close",
+                                     "message A folder stands there.", "close"}));
 }
 
 // A failed save keeps the window open and the last save whole; Escape saves nothing; the close

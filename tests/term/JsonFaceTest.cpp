@@ -1,6 +1,5 @@
 // The machine face played through the real program: the saved game, the ends of input and replay
 // by seed. A whole session, with words that are refused, is the conformance session's.
-#include <fstream>
 #include <map>
 #include <tuple>
 
@@ -64,20 +63,6 @@ Play PlayGame(const std::string& configHome, const std::string& seed, const std:
     }
     play.status = program.Wait();
     return play;
-}
-
-TEST(JsonFace, AStoreThatCannotBeOpenedShowsTheMessageAndClosesWithoutShowing)
-{
-    TempDir config;
-    std::ofstream(config.path + "/plain-file") << "not a folder";
-    const Play play = PlayGame(config.path + "/plain-file/config", "1");
-    EXPECT_EQ(play.status, 0);
-    EXPECT_EQ(std::vector(play.lines.end() - 3, play.lines.end()),
-              (std::vector<std::string>{
-                  R"({"op":"message","caption":"pennantry-term","text":"Pennantry cannot keep its saved game in )" + config.path
-                      + R"(/plain-file/config/Tessivar: Not a directory."})",
-                  R"({"prompt":"ok"})", Close}));
-    EXPECT_EQ(std::count(play.lines.begin(), play.lines.end(), Show), 0);
 }
 
 // A game saved with "save" is loaded by the next run with the same scoreboard, bases and buttons.
