@@ -104,9 +104,10 @@ class PageTest(unittest.TestCase):
                 self.shot('web-battle.png')
             return any(w in t for t in seen for w in ('wins the base', 'O-U-T')) and b.js(TOP) == '102'
         self.play_until(battled)
-        # Enter alone plays through a change of sides, leaving the focus on the live play button.
-        self.play_until(lambda seen: any('Up To Bat' in t for t in seen) and b.js(TOP) == '102')
-        self.assertEqual(b.js('document.activeElement.id'), 'c102-1014')
+        # Enter alone plays through a change of sides, leaving the focus on the live play button. The
+        # game follows the real clock, so the limit only ends a hung test.
+        self.play_until(lambda seen: any('Up To Bat' in t for t in seen) and b.js(TOP) == '102', limit=5000)
+        self.assertEqual(b.js('document.activeElement.id'), 'c102-1016' if self.enabled(1016) else 'c102-1014')
         self.assertIsNone(b.js(STORED))
 
         # Save & Exit by its access key; the next visit resumes the same game, the ball hidden.
