@@ -88,8 +88,9 @@ constexpr int Battle = 135;
 
 }  // namespace
 
-WebWindow::WebWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
-    : game_(*this, random, clock, store, play)
+WebWindow::WebWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play,
+                     std::function<void(const std::string&)> record)
+    : game_(record ? static_cast<WindowOps&>(transcript_.emplace(*this, std::move(record))) : *this, random, clock, store, play)
 {
     PageTemplates(TemplatesJson().c_str());
 }

@@ -2,19 +2,23 @@
 // one (a box, the question, a dialog) a wait on the page that Asyncify turns into a return.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "BattleRules.h"
 #include "Game.h"
 #include "SkillUpgradeRules.h"
+#include "Transcript.h"
 #include "WindowOps.h"
 
 namespace pennantry {
 
 class WebWindow final : public WindowOps, public BattleView, public SkillView {
 public:
-    WebWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play);
+    // With `record`, every window operation the game makes is also written there, a line each.
+    WebWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play,
+              std::function<void(const std::string&)> record = {});
 
     // Start-up, then the main window's presses until it closes; returns once the page shows
     // its closing screen.
@@ -56,6 +60,7 @@ private:
     // Puts the focus on the control of the command Enter gives, so that the player sees it.
     void Focus(int dialog, std::optional<Command> enter);
 
+    std::optional<Transcript> transcript_;
     Game game_;
     bool closed_ = false;
     // Set as the tab goes away: nothing can be shown any more, and a box would wait for ever.

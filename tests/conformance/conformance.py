@@ -1,11 +1,12 @@
 # Plays the session in session.txt through one edition's own input path and prints what it
 # recorded: each start's transcript of window operations, then the eighteen saved values. The
 # output is compared byte for byte with expected.txt, the same for every edition:
-#     conformance.py EDITION PROGRAM [--expected FILE]
+#     conformance.py EDITION PROGRAM
 # EDITION is json (the machine face's words), human (keys on a pseudo-terminal) or qt (the window
-# offscreen, by clicks and keys) or sim (the core alone, the commands in place of the simulator's
-# policy); for qt and sim PROGRAM is the tests' player, which takes the commands by name.
-import argparse
+# offscreen, by clicks and keys), sim (the core alone, the commands in place of the simulator's
+# policy; for qt and sim PROGRAM is the tests' player, which takes the commands by name) or web
+# (the page in headless Chromium, by clicks and keys, seeded through its address: PROGRAM is the page).
+import json
 import os
 import pty
 import select
@@ -70,13 +71,45 @@ def run_terminal(edition, program, seed, commands, config, record):
         sys.exit(f'the program ended with status {status}')
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('edition', choices=['json', 'human', 'qt', 'sim'])
-    parser.add_argument('program')
-    parser.add_argument('--expected', default=os.path.join(HERE, 'expected.txt'))
-    args = parser.parse_args()
-    seed, saved, starts = session()
+# The page's controls for the commands a click gives; the rest are keys, and "close" its close box.
+CONTROLS = {'pitch': 'c102-1016', 'swing': 'c102-1014', 'save': 'c102-1015', 'help': 'c102-1017',
+            'attack': 'c135-1031', 'surrender': 'c135-1034', 'return': 'c135-1032', 'icon': 'c100-1035',
+            'run-level': 'c134-1024 input', 'hit-level': 'c134-1025 input', 'pitch-level': 'c134-1026 input',
+            'catch-level': 'c134-1027 input'}
+WAITING = ('(() => { const p = Module.page, top = p.top(); return !document.getElementById("closing").hidden'
+           ' || (top && (top.id === "message" || (p.pending && p.pending.dialog === top.id))); })()')
+
+
+def play_web(page, seed, saved, starts):
+    sys.path.insert(0, os.path.join(HERE, '..', 'web'))
+    from devtools import Browser
+    browser, out = Browser(os.environ.get('CHROMIUM', '/usr/bin/chromium')), []
+    try:
+        for n, commands in enumerate(starts):
+            browser.send('Page.navigate', url=f'file://{os.path.abspath(page)}?seed={seed}&transcript')
+            browser.until('typeof Module !== "undefined" && Module.page.top()')
+            if n == 0:
+                values = json.dumps(saved)
+                browser.js(f'localStorage.setItem("Tessivar/Pennantry", {json.dumps(values)})')
+                browser.send('Page.reload')
+                browser.until('typeof Module !== "undefined" && Module.page.top()')
+            for command in commands:
+                browser.until(WAITING)
+                if command in CONTROLS:
+                    browser.click('#' + CONTROLS[command])
+                elif command == 'close':
+                    browser.click('[data-template="102"] button.close')
+                else:
+                    browser.key({'escape': 'Escape'}.get(command, 'Enter'))
+            browser.until('!document.getElementById("closing").hidden')
+            out += ['start'] + browser.js('Module.page.transcript || []')
+        stored = json.loads(browser.js('localStorage.getItem("Tessivar/Pennantry")'))
+        return out + ['saved ' + line for line in sorted(f'{k}={v}' for k, v in stored.items())]
+    finally:
+        browser.close()
+
+
+def play_terminal(edition, program, seed, saved, starts):
     with tempfile.TemporaryDirectory() as config:
         os.makedirs(os.path.join(config, 'Tessivar'))
         store = os.path.join(config, 'Tessivar', 'Pennantry.conf')
@@ -85,14 +118,18 @@ def main():
         out = []
         for commands in starts:
             record = os.path.join(config, 'transcript')
-            run_terminal(args.edition, args.program, seed, commands, config, record)
+            run_terminal(edition, program, seed, commands, config, record)
             out += ['start'] + open(record).read().splitlines()
-        out += ['saved ' + line for line in sorted(open(store).read().splitlines()) if '=' in line]
+        return out + ['saved ' + line for line in sorted(open(store).read().splitlines()) if '=' in line]
+
+
+def main():
+    seed, saved, starts = session()
+    edition, program = sys.argv[1:3]
+    out = play_web(program, seed, saved, starts) if edition == 'web' else play_terminal(edition, program, seed, saved, starts)
     got = '\n'.join(out) + '\n'
-    if not os.path.exists(args.expected):
-        sys.exit(got)
-    expected = open(args.expected).read()
-    if got != expected:
+    expected = os.path.join(HERE, 'expected.txt')
+    if not os.path.exists(expected) or got != open(expected).read():
         sys.exit('the transcript differs from expected.txt:\n' + got)
     print('the session played as expected: %d lines' % len(out))
 

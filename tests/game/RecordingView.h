@@ -99,11 +99,7 @@ public:
     std::string Pictures = "000";
 
 private:
-    void Prompted() const
-    {
-        if (DuringPrompt)
-            DuringPrompt();
-    }
+    void Prompted() const { DuringPrompt ? DuringPrompt() : void(); }
 };
 
 using Values = std::map<std::string, std::string>;
