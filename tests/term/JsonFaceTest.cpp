@@ -8,7 +8,6 @@
 namespace pennantry::test {
 namespace {
 
-const std::string Show = R"({"op":"show"})";
 const std::string Close = R"({"op":"close"})";
 const std::string SkillOpens = R"({"op":"dialog","dialog":"skill"})";
 const std::string PitchButton = R"({"op":"button","button":"pitch")";

@@ -52,7 +52,7 @@ TEST(RawTerminal, ASignalTheParentIgnoredStaysIgnoredAndEveryHandlerIsPutBackAft
 {
     int master = -1, slave = -1;
     ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    std::signal(SIGHUP, SIG_IGN);
+    std::signal(SIGQUIT, SIG_IGN);
     std::signal(SIGINT, OwnHandler);
     auto handler = [](int signal) {
         struct sigaction now {};
@@ -62,7 +62,7 @@ TEST(RawTerminal, ASignalTheParentIgnoredStaysIgnoredAndEveryHandlerIsPutBackAft
     {
         RawTerminal terminal(slave, slave, false);
         ASSERT_TRUE(terminal.Active());
-        EXPECT_EQ(handler(SIGHUP), SIG_IGN);
+        EXPECT_EQ(handler(SIGQUIT), SIG_IGN);
         EXPECT_NE(handler(SIGINT), OwnHandler);
     }
     EXPECT_EQ(handler(SIGINT), OwnHandler);

@@ -1,6 +1,8 @@
 // The in-memory templates read back item by item: the table's identifiers, rectangles, texts and styles.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "DialogTemplate.h"
 
 namespace pennantry {
@@ -30,7 +32,10 @@ TEST(DialogTemplateTest, EveryControlOfTheFourTablesComesBackAsWritten)
         ASSERT_EQ(head->cdit, dialog->Controls.size());
         EXPECT_EQ(head->cx, dialog->Width);
         EXPECT_EQ(head->cy, dialog->Height);
-        EXPECT_EQ((head->style & WS_SYSMENU) != 0, (dialog->Style & SystemMenu) != 0);
+        // Each window style of the table reaches its own bit, extended or not.
+        for (const auto& [flag, bit, extended] : {std::tuple{SystemMenu, DWORD(WS_SYSMENU), false}, {MinimizeBox, WS_MINIMIZEBOX, false},
+                                                  {ToolWindow, WS_EX_TOOLWINDOW, true}, {AppWindow, WS_EX_APPWINDOW, true}})
+            EXPECT_EQ(((extended ? head->dwExtendedStyle : head->style) & bit) != 0, (dialog->Style & flag) != 0) << bit;
         at += sizeof(DLGTEMPLATE) / sizeof(WORD);
         Take(at);  // menu
         Take(at);  // class
@@ -55,6 +60,10 @@ TEST(DialogTemplateTest, EveryControlOfTheFourTablesComesBackAsWritten)
             if (control.Kind == ControlKind::PushButton) {
                 EXPECT_EQ(item->style & 0xF, (control.Style & DefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
             }
+            // Multi-line is a button's bit; notify and sunken are a static's.
+            const bool button = control.Kind == ControlKind::PushButton || control.Kind == ControlKind::RadioButton;
+            EXPECT_EQ((item->style & (button ? BS_MULTILINE : SS_NOTIFY)) != 0, (control.Style & (button ? MultiLine : Notify)) != 0);
+            EXPECT_EQ(!button && (item->style & SS_SUNKEN) != 0, (control.Style & Sunken) != 0);
             groups += (item->style & WS_GROUP) != 0;
             at += sizeof(DLGITEMTEMPLATE) / sizeof(WORD);
             Take(at);  // class
