@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 
 #include "Controls.h"
+#include "HowToPlay.h"
+#include "MessageBoxes.h"
 #include "TemplateBuilder.h"
 
 namespace pennantry {
@@ -44,6 +46,12 @@ void CommandDialog::keyPressEvent(QKeyEvent* event)
 {
     if (IsPlainEnter(*event)) {
         Perform(EnterCommand());
+        return;
+    }
+    // The rules in brief, over whichever of the game's windows has the keyboard.
+    if (event->matches(QKeySequence::HelpContents)) {
+        ShowOkBox(this, QString::fromUtf8(HowToPlay().data(), static_cast<qsizetype>(HowToPlay().size())),
+                  QString::fromUtf8(HowToPlayCaption.data(), static_cast<qsizetype>(HowToPlayCaption.size())));
         return;
     }
     // A plain letter presses the button it is the access key of, as Alt with it does: no control

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "HowToPlay.h"
 #include "PlayVariables.h"
 #include "Random.h"
 #include "WebStore.h"
@@ -21,6 +22,8 @@ pennantry::WebWindow* Window = nullptr;
 EM_JS(double, PageSeed, (), { const seed = Number(new URLSearchParams(location.search).get('seed') || NaN); return Number.isSafeInteger(seed) && seed >= 0 ? seed : -1; });
 EM_JS(int, PageRecords, (), { return new URLSearchParams(location.search).has('transcript') ? 1 : 0; });
 EM_JS(void, PageRecord, (const char* op), { (Module.page.transcript ||= []).push(UTF8ToString(op)); });
+// What F1 shows.
+EM_JS(void, PageHelp, (const char* caption, const char* text), { Module.page.helpText = [UTF8ToString(caption), UTF8ToString(text)]; });
 // clang-format on
 
 }  // namespace
@@ -42,6 +45,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void WebPageHidden()
 int main()
 {
     // Everything lives as long as the page: the main window's run suspends at every wait.
+    PageHelp(std::string(pennantry::HowToPlayCaption).c_str(), std::string(pennantry::HowToPlay()).c_str());
     static pennantry::PlayVariables play;
     static pennantry::ClassicRandom random;
     static pennantry::SystemClock system;

@@ -409,6 +409,15 @@ class Page {
   onKey(e) {
     const win = this.top();
     if (!win || e.ctrlKey || e.metaKey) return;
+    if (e.key === 'F1') {
+      // The rules in brief, in a box of their own over whatever is open; the game waits beneath.
+      e.preventDefault();
+      if (!this.helping && this.helpText) {
+        this.helping = true;
+        this.message(this.helpText[1], this.helpText[0], false).then(() => { this.helping = false; });
+      }
+      return;
+    }
     if (e.key === 'Escape') {
       e.preventDefault();
       if (win.cancel !== null) win.press(win.cancel);

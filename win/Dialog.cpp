@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "DialogTemplate.h"
+#include "HowToPlay.h"
 
 namespace pennantry {
 
@@ -31,6 +32,12 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     // Messages that come before WM_INITDIALOG (the font, the frame) are the platform's.
     if (dialog == nullptr)
         return FALSE;
+    // F1, in any of the game's windows: the rules in brief, over the window that asked.
+    if (message == WM_HELP) {
+        dialog->Box(std::string(HowToPlay()), std::string(HowToPlayCaption), MB_OK | MB_ICONINFORMATION);
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
     const INT_PTR result = dialog->OnMessage(message, wParam, lParam);
     return message == WM_INITDIALOG ? TRUE : result;
 }

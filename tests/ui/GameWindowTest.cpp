@@ -10,6 +10,7 @@
 #include "BattleDialog.h"
 #include "DialogTemplates.h"
 #include "GameWindow.h"
+#include "HowToPlay.h"
 #include "ModalScript.h"
 #include "SkillUpgradeDialog.h"
 #include "TemplateBuilder.h"
@@ -135,6 +136,14 @@ TEST_F(Window, LoadsTheSavedGameAfterTheAboutBoxThenHoldingEnterPlaysThroughGame
     EXPECT_EQ(misplaced, std::vector<QString>());
     EXPECT_EQ(falseDefaults, std::vector<QString>());
     EXPECT_TRUE(store.values.empty());  // erased at the game's end, never saved since
+}
+
+TEST_F(Window, F1ShowsTheRulesInABoxOfTheirOwn)
+{
+    ModalScript script;
+    script.Press();
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(script.Boxes(), std::vector{test::Box(HowToPlay(), HowToPlayCaption)});
 }
 
 }  // namespace

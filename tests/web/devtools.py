@@ -11,7 +11,7 @@ import time
 FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
          '--disable-background-networking', '--disable-component-update', '--disable-sync',
          '--remote-debugging-pipe']
-KEYS = {'Enter': 13, 'Escape': 27}
+KEYS = {'Enter': 13, 'Escape': 27, 'F1': 112}
 
 
 class Browser:

@@ -82,6 +82,11 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.box().split('\n')[0], 'You have no chance to survive make your time!')
         b.key('Enter')
         self.top_is('100')
+        b.key('F1')  # the rules, over whatever is open
+        self.top_is('message')
+        self.assertRegex(self.box(), r'^How to play\n×\n+Innings\. ')
+        b.key('Enter')
+        self.top_is('100')
         b.click('#c100-1')
         self.top_is('134')
         self.assertFalse(self.enabled(1, 134))
