@@ -38,9 +38,10 @@ std::string MainClass()
 
 }  // namespace
 
-GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play)
+GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play,
+                       std::function<void(const std::string&)> record)
     : Dialog(MainWindowTemplate(), MainClass()),
-      game_(*this, random, clock, store, play),
+      game_(record ? static_cast<WindowOps&>(transcript_.emplace(*this, std::move(record))) : *this, random, clock, store, play),
       icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)),
       occupiedBase_(LoadPicture(BitmapOccupiedBase)),

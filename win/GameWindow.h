@@ -1,8 +1,13 @@
 // The main window of the Windows edition: the field, the scoreboard and the four buttons.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string>
+
 #include "Dialog.h"
 #include "Game.h"
+#include "Transcript.h"
 #include "WindowOps.h"
 
 namespace pennantry {
@@ -14,7 +19,9 @@ inline constexpr const char* MainWindowClass = "Tessivar.Pennantry";
 // window operations; everything else the game needs is handed in and must outlive the window.
 class GameWindow final : public Dialog, public WindowOps {
 public:
-    GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play);
+    // With a record, every window operation is also given to it, a line each, before it is shown.
+    GameWindow(Random& random, Clock& clock, SavedGameStore& store, PlayVariables& play,
+               std::function<void(const std::string&)> record = {});
     ~GameWindow() override;
 
     void RefreshLabels(const Scoreboard& board) override;
@@ -36,6 +43,7 @@ private:
     // While minimised the window shows only its icon, centred.
     bool OnPaint();
 
+    std::optional<Transcript> transcript_;
     Game game_;
     HICON icon_;
     HICON smallIcon_;

@@ -5,7 +5,9 @@
 # EDITION is json (the machine face's words), human (keys on a pseudo-terminal) or qt (the window
 # offscreen, by clicks and keys), sim (the core alone, the commands in place of the simulator's
 # policy; for qt and sim PROGRAM is the tests' player, which takes the commands by name) or web
-# (the page in headless Chromium, by clicks and keys, seeded through its address: PROGRAM is the page).
+# (the page in headless Chromium, by clicks and keys, seeded through its address: PROGRAM is the page)
+# or windows (the program under Wine, by key presses and a click on a display of its own; PROGRAM is
+# the program, followed by the command that runs a program under Wine).
 import json
 import os
 import pty
@@ -13,6 +15,7 @@ import select
 import subprocess
 import sys
 import tempfile
+import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The terminal's keys (the end of input, Ctrl-D, is the close box) and the machine face's words.
@@ -109,6 +112,80 @@ def play_web(page, seed, saved, starts):
         browser.close()
 
 
+# The Windows program's windows by their titles, the keys each command presses there, and, for
+# "icon", the middle of the About box's icon (below its frame's title bar, at the dialog font's units).
+MAIN, ABOUT, SKILL, BATTLE = 'Pennantry version 1.0', 'About Pennantry', 'Skill Upgrade', 'Pennantry: Battle'
+WIN_KEYS = {'pitch': (MAIN, 'p'), 'swing': (MAIN, 'r'), 'save': (MAIN, 'e'), 'help': (MAIN, 'h'),
+            'escape': (MAIN, 'Escape'), 'close': (MAIN, 'alt+F4'), 'attack': (BATTLE, 'a'),
+            'surrender': (BATTLE, 's'), 'return': (BATTLE, 'r'), 'icon': (ABOUT, None),
+            'ok': (None, 'Return'), 'yes': (None, 'y'), 'no': (None, 'n')}
+LEVELS = ['run-level', 'hit-level', 'pitch-level', 'catch-level']
+REGISTRY = r'HKLM\Software\Tessivar\Pennantry'
+
+
+def xdotool(*args):
+    return subprocess.run(['xdotool', *args], capture_output=True, text=True).stdout.strip()
+
+
+def play_windows(program, wine, seed, saved, starts):
+    """Presses each command's key once the window it is for has the keyboard. A key is lost if its
+    window goes before it arrives, so a command that closes its window (a box's answer, the About
+    box's OK, a Skill Upgrade's OK after a pick) is followed only once another window has it."""
+    # Into a file, never a pipe: the Wine services a first program starts keep its output open.
+    def run(*args):
+        with tempfile.TemporaryFile('w+') as out:
+            subprocess.run(wine + list(args), stdout=out, stderr=subprocess.DEVNULL, timeout=120)
+            out.seek(0)
+            return out.read()
+
+    def focused(allowed, gone):
+        # The newest of the program's windows on screen is the one that takes the keys.
+        for _ in range(600):  # half a minute and more: it only ends a hung test
+            shown = [int(w) for w in xdotool('search', '--onlyvisible', '--name', '.').split()]
+            window = str(max(shown)) if shown else ''
+            name = xdotool('getwindowname', window) if window else ''
+            if name and window != gone and (name in allowed if allowed else name not in (MAIN, BATTLE)):
+                return window
+            time.sleep(0.03)
+        sys.exit(f'no window for the next command: the newest is "{name}"; the transcript ends\n'
+                 + ''.join(open(record).readlines()[-12:]))
+
+    with tempfile.TemporaryDirectory() as folder:
+        run('reg', 'delete', REGISTRY, '/f')
+        with open(os.path.join(folder, 'saved.reg'), 'w') as f:
+            f.write('REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Tessivar\\Pennantry]\n'
+                    + ''.join(f'"{name}"="{value}"\n' for name, value in saved.items()))
+        run('reg', 'import', 'Z:' + os.path.join(folder, 'saved.reg'))
+        out = []
+        record = os.path.join(folder, 'transcript')
+        for commands in starts:
+            game = subprocess.Popen(wine + [program, '--seed', seed, '--transcript', 'Z:' + record],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            gone, radio = None, {}
+            for command in commands:
+                target, key = (SKILL, None) if command in LEVELS else WIN_KEYS[command]
+                window = focused([target] if target else [], gone)
+                gone = None
+                if command in LEVELS:
+                    # The radio buttons pick as the arrows move; the first has the keyboard, unpicked.
+                    to = LEVELS.index(command)
+                    steps = to - radio.get(window, (0, False))[0]
+                    key = 'space' if steps == 0 else ' '.join(['Down' if steps > 0 else 'Up'] * abs(steps))
+                    radio[window] = (to, True)
+                if command == 'icon':
+                    xdotool('mousemove', '--window', window, '26', '48', 'click', '1')
+                else:
+                    xdotool('key', *key.split())
+                if command in ('ok', 'yes', 'no') and (xdotool('getwindowname', window) != SKILL or radio.get(window, (0, False))[1]):
+                    gone = window
+            if game.wait(timeout=120) != 0:
+                sys.exit(f'the program ended with status {game.returncode}')
+            out += ['start'] + open(record, newline='').read().splitlines()
+        values = run('reg', 'query', REGISTRY).splitlines()
+        found = sorted(f'{w[0]}={w[2] if len(w) > 2 else ""}' for w in map(str.split, values) if len(w) > 1 and w[1] == 'REG_SZ')
+        return out + ['saved ' + line for line in found]
+
+
 def play_terminal(edition, program, seed, saved, starts):
     with tempfile.TemporaryDirectory() as config:
         os.makedirs(os.path.join(config, 'Tessivar'))
@@ -126,7 +203,12 @@ def play_terminal(edition, program, seed, saved, starts):
 def main():
     seed, saved, starts = session()
     edition, program = sys.argv[1:3]
-    out = play_web(program, seed, saved, starts) if edition == 'web' else play_terminal(edition, program, seed, saved, starts)
+    if edition == 'web':
+        out = play_web(program, seed, saved, starts)
+    elif edition == 'windows':
+        out = play_windows(program, sys.argv[3:], seed, saved, starts)
+    else:
+        out = play_terminal(edition, program, seed, saved, starts)
     got = '\n'.join(out) + '\n'
     expected = os.path.join(HERE, 'expected.txt')
     if not os.path.exists(expected) or got != open(expected).read():
