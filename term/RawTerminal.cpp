@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <curses.h>
 #include <unistd.h>
+#include <utility>
 
 #include "CloseRequest.h"
 #include "HumanKeys.h"
@@ -46,6 +47,12 @@ RawTerminal::RawTerminal(int inFd, std::FILE* out, bool colour) : inFd_(inFd)
     screen_ = newterm(nullptr, out, in_);
     if (!screen_)
         return;
+    // A terminal that cannot move its cursor (dumb, a printing one) has no screen to draw in place.
+    if (!tigetstr("cup")) {
+        endwin();
+        delscreen(std::exchange(screen_, nullptr));
+        return;
+    }
     // Ctrl-C and Ctrl-Z keep their signals, which ncurses handles; Enter comes as CR.
     cbreak();
     noecho();
