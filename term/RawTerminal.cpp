@@ -13,12 +13,10 @@
 namespace pennantry {
 namespace {
 
-// Each colour's pair number is the colour's own plus one (pair 0 is the terminal's default).
-short Pair(short colour) { return static_cast<short>(colour + 1); }
-
+// Each colour of ours is drawn in the pair of its own number (pair 0, black's, is the default).
 chtype Attributes(Style style, bool coloured)
 {
-    const auto colour = [coloured](short c) { return coloured ? COLOR_PAIR(Pair(c)) : A_NORMAL; };
+    const auto colour = [coloured](short c) { return coloured ? COLOR_PAIR(c) : A_NORMAL; };
     switch (style) {
     case Style::Plain: return A_NORMAL;
     case Style::Dim: return A_DIM;
@@ -37,13 +35,9 @@ chtype Attributes(Style style, bool coloured)
 RawTerminal::RawTerminal(int inFd, std::FILE* out, bool colour) : inFd_(inFd)
 {
     // ncurses reads the descriptor itself; the stream it asks for is a copy of its own to close.
-    const int copy = ::dup(inFd);
-    in_ = copy < 0 ? nullptr : ::fdopen(copy, "r");
-    if (!in_) {
-        if (copy >= 0)
-            ::close(copy);
+    in_ = ::fdopen(::dup(inFd), "r");
+    if (!in_)
         return;
-    }
     screen_ = newterm(nullptr, out, in_);
     if (!screen_)
         return;
@@ -70,7 +64,7 @@ RawTerminal::RawTerminal(int inFd, std::FILE* out, bool colour) : inFd_(inFd)
     if (coloured_) {
         const short background = use_default_colors() == OK ? -1 : COLOR_BLACK;
         for (const short c : {COLOR_GREEN, COLOR_YELLOW, COLOR_RED, COLOR_CYAN})
-            init_pair(Pair(c), c, background);
+            init_pair(c, c, background);
     }
 }
 
@@ -115,7 +109,6 @@ void RawTerminal::Size(int& rows, int& columns) const
 
 void RawTerminal::Show(const Canvas& canvas)
 {
-    werase(stdscr);
     for (int row = 0; row < Rows; ++row)
         for (int column = 0; column < Columns; ++column) {
             const Canvas::Cell cell = canvas.At(row, column);

@@ -31,7 +31,7 @@ public:
     bool Active() const { return screen_ != nullptr; }
     int ReadKey();
     void Size(int& rows, int& columns) const;
-    // Shows the canvas as the terminal's whole screen; ncurses sends only what changed.
+    // Shows the canvas, every cell of it, on the terminal's screen; ncurses sends only what changed.
     void Show(const Canvas& canvas);
 
 private:

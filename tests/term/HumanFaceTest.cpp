@@ -50,7 +50,7 @@ struct Session {
 
 class HumanFace : public testing::TestWithParam<Kind> {};
 
-TEST_P(HumanFace, PlaysAnInningWithABattleShowsHelpOnQuestionMarkOrF1OutlivesAStopAndSavesAndExits)
+TEST_P(HumanFace, PlaysAnInningWithABattleShowsHelpOnQuestionMarkOrF1OutlivesAResizeAndAStopAndSavesAndExits)
 {
     Session session(GetParam(), true, false);
     Pane& pane = session.pane;
@@ -58,6 +58,14 @@ TEST_P(HumanFace, PlaysAnInningWithABattleShowsHelpOnQuestionMarkOrF1OutlivesASt
     const std::string styled = pane.Screen("-e");
     EXPECT_EQ(styled.find("\x1b[32m") != std::string::npos, GetParam().colours) << styled;
     EXPECT_NE(styled.find("\x1b[1m"), std::string::npos) << styled;
+    EXPECT_EQ(pane.Format("#{cursor_flag}"), Output("tput -T" + std::string(GetParam().term) + " civis").empty() ? "1" : "0");
+
+    // Too small a terminal is told the size it needs, in its own width, until it is large enough.
+    pane.Tmux("resize-window -x 60 -y 20");
+    const std::string notice = "Pennantry needs a terminal of at least 80 x 24; this one is\n60 x 20. Make it larger to play on.";
+    ASSERT_TRUE(pane.Until([&] { return pane.Screen().starts_with(notice); })) << pane.Screen();
+    pane.Tmux("resize-window -x 80 -y 24");
+    ASSERT_TRUE(pane.Shows("[P] Pitch")) << pane.Screen();
 
     // F1 as terminfo says this terminal sends it.
     const std::string f1 = "-l \"$(tput -T" + std::string(GetParam().term) + " kf1)\"";

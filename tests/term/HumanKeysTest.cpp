@@ -43,7 +43,7 @@ TEST(HumanKeys, EachPromptTakesItsOwnKeysOrLinesOnlyEnterSpaceOrEscapeCloseABoxA
         EXPECT_LT(KeysLine(prompt, most).size(), std::size_t(Columns)) << KeysLine(prompt, most);
 }
 
-TEST(TextCanvas, AFrameItsCaptionAndTheNoticeOfATerminalTooSmallKeepToTheScreen)
+TEST(TextCanvas, AFrameAndItsCaptionKeepToTheScreenAndLeaveNothingOfWhatTheyCover)
 {
     for (const std::size_t length : {72, 73, 200}) {
         Canvas canvas;
@@ -56,13 +56,6 @@ TEST(TextCanvas, AFrameItsCaptionAndTheNoticeOfATerminalTooSmallKeepToTheScreen)
     covered.Put(5, 40, "[E] Save & Exit");
     covered.PutFrame({"x", {{{"text"}}}}, 6);
     EXPECT_EQ(covered.Render(false).find("it"), std::string::npos) << covered.Render(false);
-    // A terminal smaller than the screen is told the size needed, in its own width.
-    EXPECT_TRUE(TooSmallNotice(24, 80).empty());
-    EXPECT_EQ(TooSmallNotice(23, 80), (std::vector<std::string>{
-                                          "Pennantry needs a terminal of at least 80 x 24; this one is 80 x 23. Make it",
-                                          "larger to play on."}));
-    for (const auto& line : TooSmallNotice(40, 20))
-        EXPECT_LE(line.size(), 20u) << line;
 }
 
 }  // namespace

@@ -60,10 +60,7 @@ public:
                modes.find(" -echo ") == std::string::npos;
     }
     // To the program, the shell's only child while it runs.
-    void Signal(const char* name)
-    {
-        Output("kill -s " + std::string(name) + " $(cat /proc/" + Format("#{pane_pid}") + "/task/*/children)");
-    }
+    void Signal(const std::string& name) { Output("kill -s " + name + " $(cat /proc/" + Format("#{pane_pid}") + "/task/*/children)"); }
 
     // Waits until the state is reached; false after 20 s, which only a hung program takes.
     bool Until(const std::function<bool()>& reached)
