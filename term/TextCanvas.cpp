@@ -170,7 +170,7 @@ std::vector<std::string> TooSmallNotice(int rows, int columns)
     const std::string text = "Pennantry needs a terminal of at least " + std::to_string(Columns) + " x " +
                              std::to_string(Rows) + "; this one is " + std::to_string(columns) + " x " +
                              std::to_string(rows) + ". Make it larger to play on.";
-    return Wrap(text, static_cast<std::size_t>(std::max(columns, 1)));
+    return Wrap(text, static_cast<std::size_t>(std::clamp(columns, 1, Columns)));
 }
 
 }  // namespace pennantry

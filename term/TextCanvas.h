@@ -73,7 +73,8 @@ private:
 namespace pennantry {
 
 // What a terminal of rows x columns shows instead of the screen when it is smaller than
-// Columns x Rows: a word on the size needed, in lines of its width. Empty when the screen fits.
+// Columns x Rows: a word on the size needed, in lines of its width (or the screen's, where it is
+// only too short). Empty when the screen fits.
 std::vector<std::string> TooSmallNotice(int rows, int columns);
 
 }  // namespace pennantry
