@@ -100,6 +100,19 @@ TEST_P(HumanFace, PlaysAnInningWithABattleShowsHelpOnQuestionMarkOrF1OutlivesARe
 
 INSTANTIATE_TEST_SUITE_P(Terminals, HumanFace, testing::ValuesIn(Kinds), [](const auto& info) { return info.param.name; });
 
+// Where ncurses cannot draw in place, the terminal is left as it was: screens are printed one after
+// another, and keys come a line at a time.
+TEST(DumbTerminal, TakesKeysALineAtATime)
+{
+    Session session({"dumb", "dumb", false}, false);
+    ASSERT_TRUE(session.started) << session.pane.Screen();
+    EXPECT_TRUE(session.pane.Canonical());
+    session.pane.TypeLine("esc");
+    ASSERT_TRUE(session.pane.Shows("Keys: 1-4 Choose a skill")) << session.pane.Screen();
+    session.pane.Keys("C-d");
+    session.ExpectEnded(0);
+}
+
 // SIGTERM and SIGHUP are close requests: inside a box the last save stands; at the main window
 // they keep the game, as the close box and the end of input do. Escape and Ctrl-C keep nothing.
 struct Way {
