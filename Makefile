@@ -3,7 +3,7 @@
 
 # What building and playing the game needs.
 RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev \
-                libxcb1-dev fonts-dejavu-core fonts-dejavu-extra
+                libxcb1-dev libncurses-dev fonts-dejavu-core fonts-dejavu-extra
 # What the test suites (and the start-up benchmark) need besides.
 TEST_PACKAGES := googletest libgtest-dev xvfb xauth openbox appstream desktop-file-utils tmux
 

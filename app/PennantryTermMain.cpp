@@ -47,8 +47,7 @@ std::unique_ptr<pennantry::TermWindow> MakeView(bool json, const std::string& na
     if (json)
         return std::make_unique<JsonWindow>(name, stdout, STDIN_FILENO);
     HumanOptions human;
-    human.singleKeys = Terminal(STDIN_FILENO);
-    human.fullScreen = human.singleKeys && Terminal(STDOUT_FILENO);
+    human.fullScreen = Terminal(STDIN_FILENO) && Terminal(STDOUT_FILENO);
     human.colour = ColourWanted();
     return std::make_unique<HumanWindow>(name, stdout, STDIN_FILENO, human);
 }

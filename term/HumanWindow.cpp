@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
-#include <sys/ioctl.h>
 #include <utility>
 #include <vector>
 
@@ -198,9 +197,11 @@ void DrawHelp(Canvas& canvas, Prompt prompt, const TermScreen& screen)
 HumanWindow::HumanWindow(std::string appName, std::FILE* out, int inFd, HumanOptions options)
     : TermWindow(std::move(appName)), out_(out), lines_(inFd), options_(options)
 {
-    if (options_.singleKeys) {
+    if (options_.fullScreen) {
         std::fflush(out_);
-        terminal_ = std::make_unique<RawTerminal>(inFd, fileno(out_), options_.fullScreen);
+        terminal_ = std::make_unique<RawTerminal>(inFd, out_, options_.colour);
+        if (!terminal_->Active())
+            terminal_.reset();
     }
 }
 
@@ -222,11 +223,9 @@ int HumanWindow::NextKey()
 
 bool HumanWindow::TooSmall(int& rows, int& columns) const
 {
-    winsize size{};
-    if (!options_.fullScreen || ::ioctl(fileno(out_), TIOCGWINSZ, &size) != 0 || size.ws_row == 0 || size.ws_col == 0)
+    if (!terminal_)
         return false;
-    rows = size.ws_row;
-    columns = size.ws_col;
+    terminal_->Size(rows, columns);
     return rows < Rows || columns < Columns;
 }
 
@@ -255,21 +254,24 @@ TermInput HumanWindow::Read(Prompt prompt)
 
 void HumanWindow::Draw(Prompt prompt)
 {
-    std::string text;
+    Canvas canvas;
     int rows = 0, columns = 0;
     if (TooSmall(rows, columns)) {
-        text = TooSmallNotice(rows, columns);
+        int row = 0;
+        for (const auto& line : TooSmallNotice(rows, columns))
+            canvas.Put(row++, 0, line);
+    } else if (helpShown_) {
+        DrawHelp(canvas, prompt, Screen());
     } else {
-        Canvas canvas;
-        if (helpShown_) {
-            DrawHelp(canvas, prompt, Screen());
-        } else {
-            DrawMain(canvas);
-            DrawModals(canvas);
-            DrawKeys(canvas, prompt);
-        }
-        text = canvas.Render(options_.fullScreen, options_.colour);
+        DrawMain(canvas);
+        DrawModals(canvas);
+        DrawKeys(canvas, prompt);
     }
+    if (terminal_) {
+        terminal_->Show(canvas);
+        return;
+    }
+    const std::string text = canvas.Render(options_.colour);
     std::fwrite(text.data(), 1, text.size(), out_);
     std::fflush(out_);
 }

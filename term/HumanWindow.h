@@ -14,16 +14,16 @@ namespace pennantry {
 class Canvas;
 
 struct HumanOptions {
-    // Keys one at a time from a terminal; otherwise one key a line (a line of its own).
-    bool singleKeys = false;
-    // Redraw in place on the alternate screen; otherwise each screen is printed after the last.
+    // Input and output are a terminal: keys one at a time and the screen drawn in place, through
+    // ncurses. Otherwise, or where ncurses cannot drive the terminal, one key a line (a line of its
+    // own) and each screen printed after the last.
     bool fullScreen = false;
     bool colour = false;
 };
 
-// Redraws the whole 80 x 24 screen before it waits for each key, so what shows is always the
-// state as last set, with the keys that work at that moment. `?` shows the keys and the rules
-// over any prompt.
+// Draws the whole 80 x 24 screen before it waits for each key, so what shows is always the
+// state as last set, with the keys that work at that moment. `?` (or F1) shows the keys and the
+// rules over any prompt.
 class HumanWindow final : public TermWindow {
 public:
     HumanWindow(std::string appName, std::FILE* out, int inFd, HumanOptions options);

@@ -1,31 +1,45 @@
-// Single-key input on a terminal, with the terminal put back on every way out.
+// The human face's terminal under ncurses: single keys in, the screen drawn in place.
 #pragma once
+
+#include <cstdio>
+
+struct screen;  // ncurses' SCREEN
 
 namespace pennantry {
 
+class Canvas;
+
 // What ReadKey returns besides a character (Enter comes as '\n').
 inline constexpr int KeyEscape = 27;
-inline constexpr int KeyEnd = -1;     // end of input, or Ctrl-D
-inline constexpr int KeyOther = -2;   // an escape sequence (arrows, function keys): no key of ours
-inline constexpr int KeyRedraw = -3;  // the screen needs drawing again (resized, or back from a stop)
+inline constexpr int KeyEnd = -1;     // end of input, Ctrl-D, or a close request
+inline constexpr int KeyOther = -2;   // a special key (arrows, function keys) that is no key of ours
+inline constexpr int KeyRedraw = -3;  // the terminal was resized: the screen needs drawing again
 
-// While it lives, the terminal on inFd delivers keys unechoed and at once; with fullScreen it also
-// shows the alternate screen with the cursor hidden on outFd. The terminal is restored when it is
-// destroyed and, through signal handlers, when SIGINT or SIGQUIT end the program;
-// a stop (Ctrl-Z) restores it until the program continues. One at a time.
+// While it lives, the terminal on inFd and out is ncurses': keys come unechoed and at once, special
+// keys are told apart through terminfo, and the screen is the terminal's alternate screen where it
+// has one. ncurses puts the terminal back when this is destroyed, and on Ctrl-C (which ends the
+// program) and Ctrl-Z (until the program continues). One at a time.
 class RawTerminal {
 public:
-    RawTerminal(int inFd, int outFd, bool fullScreen);
+    // colour: styles and colours are wanted; colours are shown only where the terminal has them.
+    RawTerminal(int inFd, std::FILE* out, bool colour);
     ~RawTerminal();
     RawTerminal(const RawTerminal&) = delete;
     RawTerminal& operator=(const RawTerminal&) = delete;
 
-    // False when the terminal could not be switched; keys are then read all the same.
-    bool Active() const;
+    // False when ncurses cannot drive the terminal (TERM unknown, or one without cursor motion).
+    bool Active() const { return screen_ != nullptr; }
     int ReadKey();
+    void Size(int& rows, int& columns) const;
+    // Shows the canvas, every cell of it, on the terminal's screen; ncurses sends only what changed.
+    void Show(const Canvas& canvas);
 
 private:
     int inFd_;
+    std::FILE* in_ = nullptr;
+    ::screen* screen_ = nullptr;
+    bool styled_ = false;
+    bool coloured_ = false;
 };
 
 }  // namespace pennantry

@@ -139,18 +139,17 @@ std::string Canvas::RenderRow(const std::array<Cell, Columns>& cells, bool colou
     return row;
 }
 
-std::string Canvas::Render(bool fullScreen, bool colour) const
+Canvas::Cell Canvas::At(int row, int column) const
+{
+    return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+std::string Canvas::Render(bool colour) const
 {
     std::vector<std::string> rows;
     for (const auto& cells : cells_)
         rows.push_back(RenderRow(cells, colour));
     std::string out;
-    if (fullScreen) {
-        for (int i = 0; i < Rows; ++i)
-            out += "\x1b[" + std::to_string(i + 1) + ";1H" + rows[static_cast<std::size_t>(i)] + "\x1b[K";
-        return out;
-    }
-    // Printed one after another, a screen keeps only the rows that hold something.
     while (!rows.empty() && rows.back().empty())
         rows.pop_back();
     while (!rows.empty() && rows.front().empty())
@@ -164,17 +163,14 @@ std::string Canvas::Render(bool fullScreen, bool colour) const
 
 namespace pennantry {
 
-std::string TooSmallNotice(int rows, int columns)
+std::vector<std::string> TooSmallNotice(int rows, int columns)
 {
     if (rows >= Rows && columns >= Columns)
-        return "";
+        return {};
     const std::string text = "Pennantry needs a terminal of at least " + std::to_string(Columns) + " x " +
                              std::to_string(Rows) + "; this one is " + std::to_string(columns) + " x " +
                              std::to_string(rows) + ". Make it larger to play on.";
-    std::string out = "\x1b[H\x1b[2J";
-    for (const auto& line : Wrap(text, static_cast<std::size_t>(std::max(columns, 1))))
-        out += line + "\n";
-    return out;
+    return Wrap(text, static_cast<std::size_t>(std::clamp(columns, 1, Columns)));
 }
 
 }  // namespace pennantry

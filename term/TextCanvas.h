@@ -37,6 +37,11 @@ struct Frame {
 // The screen as cells; anything drawn outside it is cut off.
 class Canvas {
 public:
+    struct Cell {
+        char c;
+        Style style;
+    };
+
     Canvas();
 
     void Put(int row, int column, std::string_view text, Style style = Style::Plain);
@@ -46,15 +51,13 @@ public:
     // that no stray end of it is left beside the frame.
     int PutFrame(const Frame& frame, int bottom);
 
-    // The screen as the terminal gets it: in place on the alternate screen, or printed after the
-    // last one (only the rows that hold something); with colour only when asked.
-    std::string Render(bool fullScreen, bool colour) const;
+    Cell At(int row, int column) const;
+
+    // The screen printed after the last one: only the rows that hold something, with colour only
+    // when asked.
+    std::string Render(bool colour) const;
 
 private:
-    struct Cell {
-        char c;
-        Style style;
-    };
     std::string RenderRow(const std::array<Cell, Columns>& cells, bool colour) const;
 
     std::array<std::array<Cell, Columns>, Rows> cells_;
@@ -70,8 +73,8 @@ private:
 namespace pennantry {
 
 // What a terminal of rows x columns shows instead of the screen when it is smaller than
-// Columns x Rows: the screen cleared and a word on the size needed, wrapped to its width.
-// Empty when the screen fits.
-std::string TooSmallNotice(int rows, int columns);
+// Columns x Rows: a word on the size needed, in lines of its width (or the screen's, where it is
+// only too short). Empty when the screen fits.
+std::vector<std::string> TooSmallNotice(int rows, int columns);
 
 }  // namespace pennantry

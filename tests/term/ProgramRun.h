@@ -1,19 +1,16 @@
-// Runs pennantry-term as a child process for the tests, in a configuration folder of its own.
-// A program that hangs is ended by the test runner's time limit.
+// Runs pennantry-term for the tests in a terminal emulator: a tmux server of the test's own whose
+// one 80 x 24 pane runs a shell with job control. A test types the command line and the keys, and
+// reads the screen as tmux draws it. A program that hangs is ended by the test runner's time limit.
 #pragma once
 
-#include <algorithm>
-#include <csignal>
-#include <cstring>
-#include <fcntl.h>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
-#include <optional>
-#include <pty.h>
 #include <string>
-#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
-#include <vector>
 
 namespace pennantry::test {
 
@@ -26,103 +23,61 @@ struct TempDir {
     std::string path = (std::filesystem::temp_directory_path() / "pennantry-term-test-XXXXXX").string();
 };
 
-// The program on two pipes (its errors go to the test's own), or on a pseudo-terminal of 80 x 24
-// without colour: a test writes its input and reads its output as it comes. Its configuration
-// folder keeps it from the player's saved game; the test itself never opens the store.
-class Program {
+// What the shell command writes on its standard output, without the last newline.
+inline std::string Output(const std::string& command)
+{
+    std::string out;
+    if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+        char chunk[4096];
+        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+            out.append(chunk, n);
+        ::pclose(pipe);
+    }
+    return out.ends_with('\n') ? out.substr(0, out.size() - 1) : out;
+}
+
+class Pane {
 public:
-    Program(std::vector<std::string> args, const std::string& configHome, bool terminal = false)
-    {
-        args.insert(args.begin(), TermBinary);
-        std::vector<char*> argv;
-        for (auto& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        ::setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
-        std::signal(SIGPIPE, SIG_IGN);  // a program that has ended must not end the test with it
-        int in[2], out[2];
-        EXPECT_TRUE(terminal || (::pipe2(in, O_CLOEXEC) == 0 && ::pipe2(out, O_CLOEXEC) == 0));
-        struct winsize size{24, 80, 0, 0};
-        pid_ = terminal ? ::forkpty(&fds_[0], nullptr, nullptr, &size) : ::fork();
-        if (pid_ == 0) {
-            if (terminal)
-                ::setenv("NO_COLOR", "1", 1), ::setenv("TERM", "xterm", 1);
-            else
-                ::dup2(in[0], 0), ::dup2(out[1], 1);
-            ::execv(TermBinary, argv.data());
-            ::_exit(127);
-        }
-        EXPECT_GT(pid_, 0) << "could not start " << TermBinary << ": " << std::strerror(errno);
-        if (terminal)
-            fds_[1] = ::dup(fds_[0]);  // the terminal's output stays readable after the input is closed
-        else
-            ::close(in[0]), ::close(out[1]), fds_[0] = in[1], fds_[1] = out[0];
-    }
-    ~Program()
-    {
-        for (const int fd : fds_)
-            ::close(fd);
-        if (pid_ > 0 && ::kill(pid_, SIGKILL) == 0)
-            ::waitpid(pid_, nullptr, 0);
-    }
+    Pane() { Tmux("-f /dev/null new-session -d -x 80 -y 24 'sh -i'"); }
+    ~Pane() { Tmux("kill-server"); }
 
-    void Send(const std::string& text) { EXPECT_EQ(::write(fds_[0], text.data(), text.size()), ssize_t(text.size())) << text; }
-    void CloseInput() { ::close(std::exchange(fds_[0], -1)); }
-    // Never to pid -1, which would signal every process the user has.
-    void Signal(int signal) { if (pid_ > 0) ::kill(pid_, signal); }
-
-    // Reads until the text has appeared; false at the end of output.
-    bool ReadUntil(const std::string& text)
+    std::string Tmux(const std::string& arguments) { return Output("tmux -L " + socket_ + " " + arguments); }
+    // Starts the program from the shell with the terminal type, its own configuration folder, and
+    // no colour when noColour.
+    void Start(const std::string& term, const std::string& config, bool noColour)
     {
-        while (out.find(text) == std::string::npos)
-            if (!ReadSome())
+        TypeLine("TERM=" + term + " XDG_CONFIG_HOME=" + config + " NO_COLOR=" + (noColour ? "1 " : " ") + TermBinary + " --seed 5");
+    }
+    void TypeLine(const std::string& line) { Tmux("send-keys -l '" + line + "' \\; send-keys Enter"); }
+    void Keys(const std::string& names) { Tmux("send-keys " + names); }
+    std::string Screen(const std::string& options = "") { return Tmux("capture-pane -p " + options); }
+    std::string Format(const std::string& format) { return Tmux("display -p '" + format + "'"); }
+    // Whether the pane's terminal reads lines with echo, as the shell needs it.
+    bool Canonical()
+    {
+        const std::string modes = Output("stty -a -F " + Format("#{pane_tty}"));
+        return modes.find("icanon") != std::string::npos && modes.find("-icanon") == std::string::npos &&
+               modes.find(" -echo ") == std::string::npos;
+    }
+    // To the program, the shell's only child while it runs.
+    void Signal(const std::string& name) { Output("kill -s " + name + " $(cat /proc/" + Format("#{pane_pid}") + "/task/*/children)"); }
+
+    // Waits until the state is reached; false after 20 s, which only a hung program takes.
+    bool Until(const std::function<bool()>& reached)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        for (; !reached(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+            if (std::chrono::steady_clock::now() > end)
                 return false;
         return true;
     }
-
-    // The next whole line without its newline; nothing at the end of output.
-    std::optional<std::string> ReadLine()
+    bool Shows(const std::string& text, bool shown = true)
     {
-        if (!ReadUntil("\n"))
-            return std::nullopt;
-        std::string line = out.substr(0, out.find('\n'));
-        out.erase(0, line.size() + 1);
-        return line;
+        return Until([&] { return (Screen().find(text) != std::string::npos) == shown; });
     }
-
-    // Ends the input and waits for the exit, with the rest of the output in `out`. The exit status,
-    // or -1 when a signal ended the program. The output is read to its end first: a terminal keeps
-    // the program's last bytes after the program is gone, until they are read.
-    int Wait()
-    {
-        CloseInput();
-        while (ReadSome()) {
-        }
-        int status = 0;
-        ::waitpid(std::exchange(pid_, -1), &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    // Whether the terminal is back in line mode with echo (a master reports its slave's modes).
-    bool Canonical() const
-    {
-        termios modes{};
-        return ::tcgetattr(fds_[1], &modes) == 0 && (modes.c_lflag & ICANON) && (modes.c_lflag & ECHO);
-    }
-
-    std::string out;
 
 private:
-    bool ReadSome()
-    {
-        char chunk[4096];
-        const ssize_t n = ::read(fds_[1], chunk, sizeof chunk);
-        out.append(chunk, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
-        return n > 0;
-    }
-
-    pid_t pid_ = -1;
-    int fds_[2] = {-1, -1};  // the test's ends: the program's input and output
+    std::string socket_ = "pennantry-test-" + std::to_string(::getpid());
 };
 
 }  // namespace pennantry::test

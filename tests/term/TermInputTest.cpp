@@ -1,13 +1,9 @@
-// Input of the terminal edition: bounded lines read in blocks, boxes that only OK closes, signal
-// handlers that respect what the parent set.
+// Input of the terminal edition: bounded lines read in blocks, boxes that only OK closes.
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <pty.h>
 #include <unistd.h>
 
 #include "LineReader.h"
-#include "RawTerminal.h"
 #include "TermWindow.h"
 
 namespace pennantry {
@@ -44,31 +40,6 @@ TEST(TermWindow, OnlyOkClosesAMessageBox)
     window.ShowMessage("The human wins the base!", "");
     EXPECT_EQ(window.read, 3u);
     EXPECT_EQ(window.ignored, 2u);
-}
-
-void OwnHandler(int) {}
-
-TEST(RawTerminal, ASignalTheParentIgnoredStaysIgnoredAndEveryHandlerIsPutBackAfterwards)
-{
-    int master = -1, slave = -1;
-    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    std::signal(SIGQUIT, SIG_IGN);
-    std::signal(SIGINT, OwnHandler);
-    auto handler = [](int signal) {
-        struct sigaction now {};
-        ::sigaction(signal, nullptr, &now);
-        return now.sa_handler;
-    };
-    {
-        RawTerminal terminal(slave, slave, false);
-        ASSERT_TRUE(terminal.Active());
-        EXPECT_EQ(handler(SIGQUIT), SIG_IGN);
-        EXPECT_NE(handler(SIGINT), OwnHandler);
-    }
-    EXPECT_EQ(handler(SIGINT), OwnHandler);
-    EXPECT_EQ(handler(SIGWINCH), SIG_DFL);
-    ::close(slave);
-    ::close(master);
 }
 
 }  // namespace
