@@ -1,13 +1,52 @@
-// The dialogs as Wine draws them, on a display of their own: a picture over the field showing the
-// field through its clear pixels.
+// The dialogs as Wine draws them, on a display of their own: each text in the dialog's own font
+// within its control, and a picture over the field showing the field through its clear pixels.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "DialogTemplate.h"
 #include "Picture.h"
 
 namespace pennantry {
 namespace {
+
+INT_PTR CALLBACK Ignore(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// Each label's text, and for a label the game fills, two digits: one line of the dialog's font
+// within the rectangle the dialog manager gives the control.
+TEST(DialogLookTest, EveryLabelFitsItsControlInTheDialogFont)
+{
+    // The tables' face, and one the system lacks, for which the dialogs pick another of their own.
+    for (const std::string_view face : {AboutTemplate().FontFace, std::string_view("No Such Face")})
+    for (DialogTemplate dialog : {AboutTemplate(), MainWindowTemplate(), SkillUpgradeTemplate(), BattleTemplate()}) {
+        dialog.FontFace = face;
+        const std::vector<WORD> layout = BuildDialogTemplate(dialog);
+        HWND window = CreateDialogIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(layout.data()), nullptr, Ignore, 0);
+        ASSERT_NE(window, nullptr);
+        HDC context = GetDC(window);
+        SelectObject(context, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+        // The units the pictures are drawn for.
+        RECT unit{0, 0, 4, 8};
+        MapDialogRect(window, &unit);
+        EXPECT_TRUE(unit.right == 6 && unit.bottom == 13) << face << ": " << unit.right << " x " << unit.bottom;
+        for (const DialogControl& control : dialog.Controls) {
+            if (control.Kind != ControlKind::Label)
+                continue;
+            RECT room{control.X, control.Y, control.X + control.Width, control.Y + control.Height};
+            MapDialogRect(window, &room);
+            for (const std::string_view text : {control.Text, control.Member.empty() ? std::string_view() : "10"}) {
+                if (text.empty())
+                    continue;
+                SIZE size{};
+                GetTextExtentPoint32A(context, text.data(), static_cast<int>(text.size()), &size);
+                EXPECT_TRUE(size.cx <= room.right - room.left && size.cy <= room.bottom - room.top)
+                    << '"' << text << "\" of " << dialog.Caption << " in " << face << " needs " << size.cx << " x " << size.cy;
+            }
+        }
+        ReleaseDC(window, context);
+        DestroyWindow(window);
+    }
+}
 
 // The ball as the window lays it over the field: its corners show what lies beneath (the field,
 // or beyond its edge the window's face), its middle the ball itself.
