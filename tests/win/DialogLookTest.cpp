@@ -56,8 +56,7 @@ TEST(DialogLookTest, TheBallShowsTheFieldAtItsCorners)
         return static_cast<HBITMAP>(LoadImageA(nullptr, (std::string(PENNANTRY_ART) + name).c_str(), IMAGE_BITMAP, 0, 0,
                                                LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     };
-    HBITMAP field = load("bitmap129.bmp");
-    HBITMAP ball = load("bitmap132.bmp");
+    HBITMAP field = load("bitmap129.bmp"), ball = load("bitmap132.bmp");
     ASSERT_TRUE(field != nullptr && ball != nullptr);
     HDC context = CreateCompatibleDC(nullptr);
     const auto pixel = [&](HBITMAP bitmap, int x, int y) {
@@ -71,7 +70,6 @@ TEST(DialogLookTest, TheBallShowsTheFieldAtItsCorners)
         const COLORREF beneath = at.x < 0 ? GetSysColor(COLOR_3DFACE) : pixel(field, at.x, at.y);
         EXPECT_EQ(pixel(drawn, 0, 0), beneath);
         EXPECT_EQ(pixel(drawn, 21, 21), pixel(ball, 21, 21));
-        EXPECT_NE(pixel(drawn, 21, 21), beneath);
         DeleteObject(drawn);
     }
     DeleteDC(context);
