@@ -48,9 +48,9 @@ TEST(DialogLookTest, EveryLabelFitsItsControlInTheDialogFont)
     }
 }
 
-// The ball as the window lays it over the field: its corners show what lies beneath (the field,
-// or beyond its edge the window's face), its middle the ball itself.
-TEST(DialogLookTest, TheBallShowsTheFieldAtItsCorners)
+// The ball as the window lays it over the field, across the field's edges: each clear pixel shows
+// what lies beneath (the field, or beyond its edge the window's face), each other the ball's own.
+TEST(DialogLookTest, TheBallShowsTheFieldThroughItsClearPixels)
 {
     const auto load = [](const char* name) {
         return static_cast<HBITMAP>(LoadImageA(nullptr, (std::string(PENNANTRY_ART) + name).c_str(), IMAGE_BITMAP, 0, 0,
@@ -59,17 +59,24 @@ TEST(DialogLookTest, TheBallShowsTheFieldAtItsCorners)
     HBITMAP field = load("bitmap129.bmp"), ball = load("bitmap132.bmp");
     ASSERT_TRUE(field != nullptr && ball != nullptr);
     HDC context = CreateCompatibleDC(nullptr);
+    // A pixel's colour, CLR_INVALID beyond the bitmap.
     const auto pixel = [&](HBITMAP bitmap, int x, int y) {
         HGDIOBJ before = SelectObject(context, bitmap);
         const COLORREF colour = GetPixel(context, x, y);
         SelectObject(context, before);
         return colour;
     };
-    for (const POINT at : {POINT{100, 150}, POINT{-30, -30}}) {
+    for (const POINT at : {POINT{-30, -30}, POINT{230, 240}}) {
         HBITMAP drawn = OverField(field, ball, at);
-        const COLORREF beneath = at.x < 0 ? GetSysColor(COLOR_3DFACE) : pixel(field, at.x, at.y);
-        EXPECT_EQ(pixel(drawn, 0, 0), beneath);
-        EXPECT_EQ(pixel(drawn, 21, 21), pixel(ball, 21, 21));
+        int clear = 0;
+        for (int y = 0; pixel(ball, 0, y) != CLR_INVALID; ++y)
+            for (int x = 0; pixel(ball, x, y) != CLR_INVALID; ++x) {
+                const COLORREF own = pixel(ball, x, y), beneath = pixel(field, at.x + x, at.y + y);
+                clear += own == ClearColour;
+                ASSERT_EQ(pixel(drawn, x, y), own != ClearColour ? own : beneath != CLR_INVALID ? beneath : GetSysColor(COLOR_3DFACE))
+                    << x << ", " << y << " at " << at.x << ", " << at.y;
+            }
+        EXPECT_GT(clear, 0);
         DeleteObject(drawn);
     }
     DeleteDC(context);
