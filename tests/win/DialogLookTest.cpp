@@ -34,9 +34,7 @@ TEST(DialogLookTest, EveryLabelFitsItsControlInTheDialogFont)
                 continue;
             RECT room{control.X, control.Y, control.X + control.Width, control.Y + control.Height};
             MapDialogRect(window, &room);
-            for (const std::string_view text : {control.Text, control.Member.empty() ? std::string_view() : "10"}) {
-                if (text.empty())
-                    continue;
+            for (const std::string_view text : {control.Text, control.Member.empty() ? control.Text : "10"}) {
                 SIZE size{};
                 GetTextExtentPoint32A(context, text.data(), static_cast<int>(text.size()), &size);
                 EXPECT_TRUE(size.cx <= room.right - room.left && size.cy <= room.bottom - room.top)
@@ -57,7 +55,6 @@ TEST(DialogLookTest, TheBallShowsTheFieldThroughItsClearPixels)
                                                LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     };
     HBITMAP field = load("bitmap129.bmp"), ball = load("bitmap132.bmp");
-    ASSERT_TRUE(field != nullptr && ball != nullptr);
     HDC context = CreateCompatibleDC(nullptr);
     // A pixel's colour, CLR_INVALID beyond the bitmap.
     const auto pixel = [&](HBITMAP bitmap, int x, int y) {
@@ -76,7 +73,7 @@ TEST(DialogLookTest, TheBallShowsTheFieldThroughItsClearPixels)
                 ASSERT_EQ(pixel(drawn, x, y), own != ClearColour ? own : beneath != CLR_INVALID ? beneath : GetSysColor(COLOR_3DFACE))
                     << x << ", " << y << " at " << at.x << ", " << at.y;
             }
-        EXPECT_GT(clear, 0);
+        EXPECT_GT(clear, 0);  // none where the art is missing, or its clear pixels lost
         DeleteObject(drawn);
     }
     DeleteDC(context);

@@ -31,8 +31,7 @@ answer() {
         for _ in $(seq 50); do
           xdotool windowmove "$(shown pennantry)" 700 650
           picture "$MAIN" windows-main.png
-          [ "$(convert "$shots/windows-main.png" -fill white +opaque black -format '%[fx:mean>0.95]' info:)" = 1 ] && break
-          sleep 0.2
+          [ "$(convert "$shots/windows-main.png" -fill white +opaque black -format '%[fx:mean>0.95]' info:)" = 1 ] && break || sleep 0.2
         done
         pictured=1
       fi
