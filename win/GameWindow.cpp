@@ -108,9 +108,19 @@ void GameWindow::LayPicturesOverField()
         } else {
             shown = over(control.Resource);
         }
-        SendDlgItemMessageA(Handle(), control.Id, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
+        ShowPicture(control.Id, shown);
     }
     DeleteObject(fieldPicture);
+}
+
+// The control hands back what it showed before: the bitmap it loaded from the template, or a
+// copy it made of one of ours, either of which is ours to delete.
+void GameWindow::ShowPicture(int id, HBITMAP picture) const
+{
+    auto* before = reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageA(Handle(), id, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
+    if (before != nullptr && std::find(pictures_.begin(), pictures_.end(), before) == pictures_.end())
+        DeleteObject(before);
 }
 
 INT_PTR GameWindow::OnMessage(UINT message, WPARAM wParam, LPARAM)
@@ -186,9 +196,8 @@ void GameWindow::SetBasePicture(int base, bool occupied)
 {
     if (base < 1 || base > 3)
         return;
-    const auto& pictures = bases_[static_cast<std::size_t>(base - 1)];
-    SendDlgItemMessageA(Handle(), BasePictures[static_cast<std::size_t>(base - 1)], STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(pictures[occupied ? 0 : 1]));
+    const std::size_t index = static_cast<std::size_t>(base - 1);
+    ShowPicture(BasePictures[index], bases_[index][occupied ? 0 : 1]);
 }
 
 void GameWindow::ShowMessage(const std::string& text, const std::string& caption) { Box(text, caption, MB_OK); }

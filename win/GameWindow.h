@@ -40,6 +40,7 @@ private:
     bool OnPaint();
     // Gives each picture over the field the field beneath its clear pixels, as the controls lie.
     void LayPicturesOverField();
+    void ShowPicture(int id, HBITMAP picture) const;
 
     Game game_;
     HICON icon_;

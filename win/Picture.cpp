@@ -76,8 +76,9 @@ HBITMAP OverField(HBITMAP field, HBITMAP picture, POINT at)
                 const int fy = at.y + y;
                 value = fx >= 0 && fy >= 0 && fx < beneath.Width && fy < beneath.Height ? beneath.At(fx, fy) : face;
             }
-            // Opaque throughout: the current common controls draw a 32-bit picture by its alpha.
-            *out++ = value | 0xFF000000u;
+            // No alpha: the current common controls would draw a picture with one by it, from a
+            // copy of their own.
+            *out++ = value;
         }
     }
     return drawn;
