@@ -22,6 +22,33 @@ void AppendDword(std::vector<WORD>& out, DWORD value)
     out.push_back(HIWORD(value));
 }
 
+// Whether the system draws a face as itself rather than putting another in its place.
+bool Drawn(std::string_view face)
+{
+    const std::string name(face);
+    HDC screen = GetDC(nullptr);
+    HFONT font = CreateFontA(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, name.c_str());
+    HGDIOBJ before = SelectObject(screen, font);
+    char drawn[LF_FACESIZE] = {};
+    GetTextFaceA(screen, sizeof drawn, drawn);
+    SelectObject(screen, before);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    return lstrcmpiA(drawn, name.c_str()) == 0;
+}
+
+// The face the dialogs are drawn in: the tables' own where the system has it, else the face
+// nearest it in its proportions, where the system has that. At the same points its dialog units
+// are the same 6 x 13 pixels, so that the pictures keep their places over the field, and every
+// text fits; a substitute the system picks itself may not (under Wine without its own fonts, one
+// a pixel shorter, in which "Outs:" lost its colon).
+std::string_view DialogFontFace(const DialogTemplate& dialog)
+{
+    constexpr std::string_view Nearest = "DejaVu Sans Condensed";
+    return Drawn(dialog.FontFace) || !Drawn(Nearest) ? dialog.FontFace : Nearest;
+}
+
 }  // namespace
 
 DWORD ControlStyle(const DialogControl& control, bool firstOfGroup)
@@ -95,7 +122,7 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialog, std::string_
         Append(out, windowClass);
     Append(out, dialog.Caption);
     out.push_back(static_cast<WORD>(dialog.FontPoints));
-    Append(out, dialog.FontFace);
+    Append(out, DialogFontFace(dialog));
 
     bool afterRadio = false;
     for (const DialogControl& control : dialog.Controls) {

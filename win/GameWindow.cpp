@@ -1,9 +1,12 @@
 // The main window of the Windows edition: the field, the scoreboard and the four buttons.
 #include "GameWindow.h"
 
+#include <algorithm>
+
 #include "AboutBox.h"
 #include "BattleDialog.h"
 #include "Controls.h"
+#include "Picture.h"
 #include "SkillUpgradeDialog.h"
 
 namespace pennantry {
@@ -17,8 +20,6 @@ HICON LoadProgramIcon(int widthMetric, int heightMetric)
     return static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IconProgram), IMAGE_ICON,
                                          GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
 }
-
-HBITMAP LoadPicture(int number) { return LoadBitmapA(Instance(), MAKEINTRESOURCEA(number)); }
 
 // The standard dialog class under the main window's own name; where it cannot be registered the
 // window is of the standard class, and only a second start no longer finds it.
@@ -43,16 +44,14 @@ GameWindow::GameWindow(Random& random, Clock& clock, SavedGameStore& store, Play
     : Dialog(MainWindowTemplate(), MainClass()),
       game_(record ? static_cast<WindowOps&>(transcript_.emplace(*this, std::move(record))) : *this, random, clock, store, play),
       icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
-      smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)),
-      occupiedBase_(LoadPicture(BitmapOccupiedBase)),
-      emptyBase_(LoadPicture(BitmapEmptyBase))
+      smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON))
 {
 }
 
 GameWindow::~GameWindow()
 {
-    DeleteObject(occupiedBase_);
-    DeleteObject(emptyBase_);
+    for (HBITMAP picture : pictures_)
+        DeleteObject(picture);
     DestroyIcon(icon_);
     DestroyIcon(smallIcon_);
 }
@@ -71,8 +70,58 @@ void GameWindow::OnInitDialog()
     }
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    LayPicturesOverField();
     game_.StartUp();
     FollowEnter(game_.EnterCommand(), true);
+}
+
+void GameWindow::LayPicturesOverField()
+{
+    // Where the dialog manager put each control's corner, in the window's pixels.
+    const auto corner = [&](const DialogControl& control) {
+        RECT place{control.X, control.Y, control.X, control.Y};
+        MapDialogRect(Handle(), &place);
+        return POINT{place.left, place.top};
+    };
+    const auto& controls = MainWindowTemplate().Controls;
+    const auto field = std::find_if(controls.begin(), controls.end(),
+                                    [](const DialogControl& control) { return control.Resource == BitmapField; });
+    if (field == controls.end())
+        return;
+    HBITMAP fieldPicture = LoadPicture(BitmapField);
+    const POINT origin = corner(*field);
+    for (const DialogControl& control : controls) {
+        if (control.Kind != ControlKind::Picture || &control == &*field)
+            continue;
+        const POINT at{corner(control).x - origin.x, corner(control).y - origin.y};
+        const auto over = [&](int number) {
+            HBITMAP picture = LoadPicture(number);
+            pictures_.push_back(OverField(fieldPicture, picture, at));
+            DeleteObject(picture);
+            return pictures_.back();
+        };
+        HBITMAP shown = nullptr;
+        const auto base = std::find(BasePictures.begin(), BasePictures.end(), control.Id);
+        if (base != BasePictures.end()) {
+            auto& pictures = bases_[static_cast<std::size_t>(base - BasePictures.begin())];
+            pictures = {over(BitmapOccupiedBase), over(BitmapEmptyBase)};
+            shown = pictures[control.Resource == BitmapOccupiedBase ? 0 : 1];
+        } else {
+            shown = over(control.Resource);
+        }
+        ShowPicture(control.Id, shown);
+    }
+    DeleteObject(fieldPicture);
+}
+
+// The control hands back what it showed before: the bitmap it loaded from the template, or a
+// copy it made of one of ours, either of which is ours to delete.
+void GameWindow::ShowPicture(int id, HBITMAP picture) const
+{
+    auto* before = reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageA(Handle(), id, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
+    if (before != nullptr && std::find(pictures_.begin(), pictures_.end(), before) == pictures_.end())
+        DeleteObject(before);
 }
 
 INT_PTR GameWindow::OnMessage(UINT message, WPARAM wParam, LPARAM)
@@ -148,8 +197,8 @@ void GameWindow::SetBasePicture(int base, bool occupied)
 {
     if (base < 1 || base > 3)
         return;
-    SendDlgItemMessageA(Handle(), BasePictures[static_cast<std::size_t>(base - 1)], STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(occupied ? occupiedBase_ : emptyBase_));
+    const std::size_t index = static_cast<std::size_t>(base - 1);
+    ShowPicture(BasePictures[index], bases_[index][occupied ? 0 : 1]);
 }
 
 void GameWindow::ShowMessage(const std::string& text, const std::string& caption) { Box(text, caption, MB_OK); }

@@ -1,9 +1,11 @@
 // The main window of the Windows edition: the field, the scoreboard and the four buttons.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Dialog.h"
 #include "Game.h"
@@ -42,14 +44,18 @@ private:
     void Perform(std::optional<Command> command);
     // While minimised the window shows only its icon, centred.
     bool OnPaint();
+    // Gives each picture over the field the field beneath its clear pixels, as the controls lie.
+    void LayPicturesOverField();
+    void ShowPicture(int id, HBITMAP picture) const;
 
     std::optional<Transcript> transcript_;
     Game game_;
     HICON icon_;
     HICON smallIcon_;
-    // The two base pictures, loaded once and shared by the three bases.
-    HBITMAP occupiedBase_;
-    HBITMAP emptyBase_;
+    // Each base's two pictures, occupied and empty, over the field where that base lies.
+    std::array<std::array<HBITMAP, 2>, 3> bases_{};
+    // Every picture drawn over the field, deleted with the window.
+    std::vector<HBITMAP> pictures_;
 };
 
 }  // namespace pennantry

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Turns the committed 16-colour PNG pictures into the Windows program's resources.
 
-    png2res.py bmp IN.png OUT.bmp CLEAR      a 4-bit bitmap; transparent pixels take palette entry CLEAR
+    png2res.py bmp IN.png OUT.bmp            a 4-bit bitmap; transparent pixels keep their own palette
+                                             entries, which take the colour KEY
     png2res.py ico OUT.ico IN.png...         an icon with one 4-bit image per PNG, transparency as its mask
 
 Standard library only. It reads just what the drawing script writes: indexed PNG, 4 bits a
@@ -11,6 +12,10 @@ pixel, no interlace, an optional tRNS chunk; anything else is refused rather tha
 import struct
 import sys
 import zlib
+
+# The colour of a bitmap's transparent pixels, which no drawn pixel has: the program fills them
+# from what lies beneath (ClearColour in Picture.h).
+KEY = (255, 0, 255)
 
 
 def ReadPng(path):
@@ -80,10 +85,12 @@ def Dib(width, height, palette, rows, mask=None):
     return header + colours + pixels
 
 
-def Bitmap(source, target, clear_index):
+def Bitmap(source, target):
     width, height, palette, rows, clear = ReadPng(source)
-    # A static picture has no transparency: clear pixels take the colour of what lies beneath.
-    rows = [[clear_index if i in clear else i for i in row] for row in rows]
+    # A bitmap has no transparency: its clear pixels are told by the key colour instead.
+    if KEY in [c for i, c in enumerate(palette) if i not in clear]:
+        sys.exit(f"{source}: a drawn colour is the key colour")
+    palette = [KEY if i in clear else c for i, c in enumerate(palette)]
     dib = Dib(width, height, palette, rows)
     with open(target, "wb") as out:
         out.write(struct.pack("<2sIHHI", b"BM", 14 + len(dib), 0, 0, 14 + 40 + 64) + dib)
@@ -108,8 +115,8 @@ def Icon(target, sources):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) == 5 and sys.argv[1] == "bmp":
-        Bitmap(sys.argv[2], sys.argv[3], int(sys.argv[4]))
+    if len(sys.argv) == 4 and sys.argv[1] == "bmp":
+        Bitmap(sys.argv[2], sys.argv[3])
     elif len(sys.argv) >= 4 and sys.argv[1] == "ico":
         Icon(sys.argv[2], sys.argv[3:])
     else:

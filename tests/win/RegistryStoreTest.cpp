@@ -6,20 +6,21 @@
 namespace pennantry {
 namespace {
 
-constexpr const char* TestKey = "Software\\Tessivar\\PennantryTest";
+// CTest runs each case in a process of its own, side by side: each has a key of its own.
+const std::string TestKey = "Software\\Tessivar\\PennantryTest" + std::to_string(GetCurrentProcessId());
 const std::vector<std::string> Names{"BA", "B1", "B2", "B3", "HC", "MC", "HP", "MP", "HH", "MH", "HR", "MR", "HRS", "MRS",
                                      "IN", "IP", "OU", "ST"};
 
 class RegistryStoreTest : public testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, TestKey); }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, TestKey); }
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, TestKey.c_str()); }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, TestKey.c_str()); }
 
     // A value set by hand, bytes and type as given.
     static void SetRaw(const char* name, DWORD type, const void* data, DWORD size)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), 0);
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, TestKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), 0);
         RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
         RegCloseKey(key);
     }
@@ -70,11 +71,11 @@ TEST_F(RegistryStoreTest, FailsToOpenWhereTheKeyCannotBeCreated)
 {
     // A volatile key cannot hold the store's lasting one.
     HKEY parent = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, TestKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &parent,
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, TestKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &parent,
                               nullptr),
               0);
     RegCloseKey(parent);
-    RegistryStore blocked(HKEY_CURRENT_USER, std::string(TestKey) + "\\Pennantry");
+    RegistryStore blocked(HKEY_CURRENT_USER, TestKey + "\\Pennantry");
     EXPECT_FALSE(blocked.Open());
     EXPECT_EQ(blocked.Read("B1"), std::nullopt);
     // A save there writes nothing and says so; an erase does nothing.
@@ -121,7 +122,7 @@ TEST_F(RegistryStoreTest, AChangeKilledAtAnyStepLeavesOneWholeSet)
     const Set before = Tagged("old", &old), after = Tagged("new", &saved);
     // Replaces the earlier set, then saves or erases; killed before change killAt.
     const auto change = [&](bool erase) {
-        RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+        RegDeleteTreeA(HKEY_CURRENT_USER, TestKey.c_str());
         RegistryStore first{HKEY_CURRENT_USER, TestKey}, second{HKEY_CURRENT_USER, TestKey};
         ASSERT_TRUE(first.Open());
         ASSERT_EQ(first.Write(before), std::nullopt);
