@@ -119,7 +119,7 @@ void GameTest::Queue(const std::string& script)
 {
     // A battle word's letters: the clicks, and the blows each one draws (coin, damage, turn-back).
     const std::map<char, std::pair<const char*, std::vector<int>>> clicks{
-        {'M', {"fight", {0, 9, 7}}}, {'H', {"fight", {1, 9, 7}}}, {'T', {"attack", {1, 3, 0}}},
+        {'M', {"fight", {0, 5, 7}}}, {'H', {"fight", {1, 5, 7}}}, {'T', {"attack", {1, 3, 0}}},
         {'S', {"surrender", {}}}, {'R', {"return", {}}}, {'C', {"close", {}}}, {'E', {"escape", {}}}};
     std::istringstream words(script);
     for (std::string word; words >> word;) {
@@ -131,8 +131,8 @@ void GameTest::Queue(const std::string& script)
             view.BattleClicks.emplace_back();
             for (const char c : word) {
                 const auto& [click, blow] = clicks.at(c);
-                // Six blows of 9 bring 50 hit points below zero.
-                for (int i = 0; i < (blow.empty() ? 0 : c == 'T' ? 1 : 6); ++i)
+                // Ten blows of 5 bring 50 hit points to exactly 0, the least that ends a battle.
+                for (int i = 0; i < (blow.empty() ? 0 : c == 'T' ? 1 : 10); ++i)
                     random.Values.insert(random.Values.end(), {{blow[0], 2}, {blow[1], 10}, {blow[2], 20}});
                 view.BattleClicks.back().push_back(click);
             }
