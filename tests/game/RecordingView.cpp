@@ -59,10 +59,9 @@ void RecordingView::RunSkillDialog(SkillUpgradeRules& rules)
     static const std::map<std::string, Command> commands{{"run", Command::RunLevel},     {"hit", Command::HitLevel},
                                                          {"pitch", Command::PitchLevel}, {"catch", Command::CatchLevel},
                                                          {"ok", Command::Ok},            {"cancel", Command::Escape}};
-    for (const auto& click : clicks) {
-        line += " " + click;
-        rules.Perform(commands.at(click), *this);
-    }
+    // A click the rules refuse is marked, as the faces tell the player it was ignored.
+    for (const auto& click : clicks)
+        line += " " + click + (rules.Perform(commands.at(click), *this) ? "" : " (ignored)");
     Log.push_back(line);
     EXPECT_TRUE(rules.Ended()) << "the Skill Upgrade dialog was left open after: " << line;
 }
