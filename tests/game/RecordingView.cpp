@@ -59,10 +59,9 @@ void RecordingView::RunSkillDialog(SkillUpgradeRules& rules)
     static const std::map<std::string, Command> commands{{"run", Command::RunLevel},     {"hit", Command::HitLevel},
                                                          {"pitch", Command::PitchLevel}, {"catch", Command::CatchLevel},
                                                          {"ok", Command::Ok},            {"cancel", Command::Escape}};
-    for (const auto& click : clicks) {
-        line += " " + click;
-        rules.Perform(commands.at(click), *this);
-    }
+    // A click the rules refuse is marked, as the faces tell the player it was ignored.
+    for (const auto& click : clicks)
+        line += " " + click + (rules.Perform(commands.at(click), *this) ? "" : " (ignored)");
     Log.push_back(line);
     EXPECT_TRUE(rules.Ended()) << "the Skill Upgrade dialog was left open after: " << line;
 }
@@ -119,7 +118,7 @@ void GameTest::Queue(const std::string& script)
 {
     // A battle word's letters: the clicks, and the blows each one draws (coin, damage, turn-back).
     const std::map<char, std::pair<const char*, std::vector<int>>> clicks{
-        {'M', {"fight", {0, 9, 7}}}, {'H', {"fight", {1, 9, 7}}}, {'T', {"attack", {1, 3, 0}}},
+        {'M', {"fight", {0, 5, 7}}}, {'H', {"fight", {1, 5, 7}}}, {'T', {"attack", {1, 3, 0}}},
         {'S', {"surrender", {}}}, {'R', {"return", {}}}, {'C', {"close", {}}}, {'E', {"escape", {}}}};
     std::istringstream words(script);
     for (std::string word; words >> word;) {
@@ -131,8 +130,8 @@ void GameTest::Queue(const std::string& script)
             view.BattleClicks.emplace_back();
             for (const char c : word) {
                 const auto& [click, blow] = clicks.at(c);
-                // Six blows of 9 bring 50 hit points below zero.
-                for (int i = 0; i < (blow.empty() ? 0 : c == 'T' ? 1 : 6); ++i)
+                // Ten blows of 5 bring 50 hit points to exactly 0, the least that ends a battle.
+                for (int i = 0; i < (blow.empty() ? 0 : c == 'T' ? 1 : 10); ++i)
                     random.Values.insert(random.Values.end(), {{blow[0], 2}, {blow[1], 10}, {blow[2], 20}});
                 view.BattleClicks.back().push_back(click);
             }

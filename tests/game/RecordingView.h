@@ -76,7 +76,8 @@ public:
     void EnableOkButton() override {}
 
     // What the player is shown and asked, in order: message texts (a battle's marked
-    // "[battle] "), the skill dialogs and the clicks in them, the question, About, closing.
+    // "[battle] "), the skill dialogs and the clicks in them (a refused one marked "(ignored)"),
+    // the question, About, closing.
     std::vector<std::string> Boxes() const;
 
     std::vector<std::string> Log;

@@ -10,13 +10,13 @@ const Values Saved{{"B1", "2"}, {"B2", "0"}, {"B3", "x"},  {"BA", "1"},  {"HC", 
                    {"HR", "3"}, {"HH", "1"}, {"MC", "2"},  {"MP", "1"},  {"MR", "1"},  {"MH", "4"},
                    {"MRS", "3"}, {"HRS", "5"}, {"IN", "12"}, {"IP", "t"}, {"OU", "2"}, {"ST", "1"}};
 
-// The skill is picked before the board is reset, and the labels show every level at 1 while the
-// Monsters' upgrade is announced.
+// The skill is picked before the board is reset (OK waits for the pick), and the labels show
+// every level at 1 while the Monsters' upgrade is announced.
 TEST_F(GameTest, StartUpWithNoSavedGameBeginsANewOneAndAFailedStoreEndsTheProgram)
 {
-    Queue("pitch d1");
+    Queue("ok+pitch d1");
     EXPECT_TRUE(game.StartUp());
-    EXPECT_EQ(view.Log, (Lines{"about", "skill pitch ok", "ball off", "pitch on", "swing off",
+    EXPECT_EQ(view.Log, (Lines{"about", "skill ok (ignored) pitch ok", "ball off", "pitch on", "swing off",
                                "base 1 off", "base 2 off", "base 3 off", "refresh T1 H0 M0 b0 s0 o0 h1111 m1111",
                                "message ANNOUNCER: The Monsters chose to upgrade their Hit Level!\nPLAY BALL!",
                                "refresh T1 H0 M0 b0 s0 o0 h1121 m1211"}));

@@ -26,11 +26,11 @@ class PageTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.b.close()
 
-    def load(self, then_ok=False):
+    def load(self, then_ok=False, first='100'):
         self.b.js('window.stale = true')
         self.b.send('Page.navigate', url='file://' + os.path.abspath(ARGS.page))
         self.b.until('!window.stale')
-        self.top_is('100')
+        self.top_is(first)
         if then_ok:
             self.b.key('Enter')
 
@@ -161,6 +161,12 @@ class PageTest(unittest.TestCase):
         b.js('localStorage.setItem("Tessivar/Pennantry", "{not json")')
         self.load(then_ok=True)
         self.top_is('134')
+        # Where the browser keeps nothing for the page (its site data blocked), the player is told at once.
+        blocked = b.send('Page.addScriptToEvaluateOnNewDocument',
+                         source='Storage.prototype.getItem = () => { throw new DOMException("", "SecurityError"); }')
+        self.addCleanup(b.send, 'Page.removeScriptToEvaluateOnNewDocument', **blocked)
+        self.load(first='message')
+        self.assertIn('Sorry - you need administrator privileges to run Pennantry.', self.box())
 
     def test_fits_a_phone_in_landscape_with_names_for_every_picture_and_score(self):
         b = self.b
