@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DialogTemplates.h"
+#include "HowToPlay.h"
 #include "HumanKeys.h"
 #include "TemplateText.h"
 #include "TextCanvas.h"
@@ -21,27 +22,6 @@ constexpr int NoticeRow = Rows - 2;
 constexpr int LowestModalRow = Rows - 3;
 constexpr int FieldTop = 2;
 constexpr int BoardColumn = 34;
-
-// The rules in brief, as the README's "How to play" tells them.
-constexpr std::array<std::string_view, 17> Rules{{
-    "The Monsters bat in the top of each inning (press Pitch), the Humans in the",
-    "bottom (press Ready to Swing). Chance and the levels decide each pitch: a",
-    "strike, a ball, a caught ball (an out) or a hit. Three strikes or a catch is",
-    "an out; four balls walk the batter. Three outs change sides.",
-    "Every base a hitter runs for is a battle: each Attack! takes 0 to 9 of one",
-    "side's 50 points, the side drawn at random; the side that falls loses.",
-    "Surrender Base gives the base up (a Human runner is out); Return to Base",
-    "takes a Human runner past first back safe. A Monster may turn back.",
-    "A walk or a single moves only forced runners; a double takes a runner on",
-    "first to third; a triple or a home run brings every runner home.",
-    "Each level up adds 5 in 100: Pitch (fielding) more strikes; Hit (batting)",
-    "fewer strikes; Catch (fielding) more catches; Run (batting) longer runs.",
-    "Every run gives its team a level; you pick the Humans' (1-4, Enter). A",
-    "first Skill Upgrade closed with Escape gives Run.",
-    "Nine innings at least, and on while tied; in extra innings the Humans do",
-    "not bat in the bottom once they are behind. E saves and quits; Esc/Q",
-    "quits without saving.",
-}};
 
 Segment Button(std::string_view templateText, bool enabled, std::string_view keyName = "")
 {
@@ -183,12 +163,15 @@ EnabledKeys KeysOf(const TermScreen& screen)
 
 void DrawHelp(Canvas& canvas, Prompt prompt, const TermScreen& screen)
 {
-    canvas.Put(0, 0, std::string(" How to play") + std::string(Columns - 12, ' '), Style::Title);
-    canvas.Put(2, 1, KeysLine(prompt, KeysOf(screen)), Style::Strong);
-    canvas.Put(3, 1, "Any box closes with Enter, Space or Esc; Ctrl-C quits at once, unsaved.");
-    int row = 5;
-    for (const auto line : Rules)
-        canvas.Put(row++, 1, line);
+    const std::string title = " " + std::string(HowToPlayCaption);
+    canvas.Put(0, 0, title + std::string(Columns - title.size(), ' '), Style::Title);
+    canvas.Put(1, 1, KeysLine(prompt, KeysOf(screen)), Style::Strong);
+    canvas.Put(2, 1, "Any box closes with Enter, Space or Esc; Ctrl-C quits at once, unsaved.");
+    // The rules a paragraph a point, as many rows as the page holds.
+    int row = 4;
+    for (const auto& line : Wrap(HowToPlay(), Columns - 2))
+        if (!line.empty() && row < KeysRow)
+            canvas.Put(row++, 1, line);
     canvas.Put(KeysRow, 1, "Keys: Enter, Space or Esc closes this page", Style::Strong);
 }
 
