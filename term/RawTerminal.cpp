@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <curses.h>
+#include <termios.h>
 #include <unistd.h>
 #include <utility>
 
@@ -51,6 +52,13 @@ RawTerminal::RawTerminal(int inFd, std::FILE* out, bool colour) : inFd_(inFd)
     cbreak();
     noecho();
     nonl();
+    // Nor does Ctrl-S stop the output: no flow control, as ncurses' raw mode would have it. Kept as
+    // the mode the program runs in; ending restores the terminal's own.
+    if (termios mode{}; ::tcgetattr(inFd, &mode) == 0) {
+        mode.c_iflag &= ~static_cast<tcflag_t>(IXON);
+        ::tcsetattr(inFd, TCSANOW, &mode);
+        def_prog_mode();
+    }
     keypad(stdscr, TRUE);
     // Reads never wait: ReadKey waits itself, so that a close request ends the wait.
     nodelay(stdscr, TRUE);
