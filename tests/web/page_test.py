@@ -73,10 +73,6 @@ class PageTest(unittest.TestCase):
         self.load()
         b.js('localStorage.clear()')
         self.load()
-        b.until('performance.getEntriesByName("first-paint").length')
-        print('first paint to the About box taking input: %.0f ms' % b.js(
-            'performance.getEntriesByName("pennantry-ready")[0].startTime'
-            ' - performance.getEntriesByName("first-paint")[0].startTime'))
         b.click('#c100-1035')  # the icon's box, then OK
         self.top_is('message')
         self.assertEqual(self.box().split('\n')[0], 'You have no chance to survive make your time!')
