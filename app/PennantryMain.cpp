@@ -34,7 +34,7 @@ int main(int argc, char** argv)
         record.open(*file);
     SettingsStore store(DefaultStorePath());
     GameWindow window(random, seeded ? static_cast<Clock&>(*seeded) : system, store, play,
-                      record.is_open() ? [&record](const std::string& op) { record << op << '\n'; }
+                      record.is_open() ? [&record](const std::string& op) { record << op << std::endl; }
                                        : std::function<void(const std::string&)>());
     // No main window on screen until its game is loaded or begun.
     if (window.StartUp())

@@ -25,7 +25,7 @@ void BattleDialog::Run()
     rules_.OnInitDialog(*this);
     AfterCommand();
     if (!rules_.Ended())
-        exec();
+        ExecOver(*this);
 }
 
 void BattleDialog::RefreshBattle(const BattleLabels& labels)

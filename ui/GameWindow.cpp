@@ -137,7 +137,7 @@ Answer GameWindow::AskYesNo(const std::string& text)
 void GameWindow::RunAboutDialog()
 {
     AboutBox box(this);
-    box.exec();
+    ExecOver(box);
 }
 
 void GameWindow::RunSkillDialog(SkillUpgradeRules& rules)

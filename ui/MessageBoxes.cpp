@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace pennantry {
 namespace {
@@ -42,11 +43,20 @@ void Prepare(QMessageBox& box, const QString& caption)
 
 }  // namespace
 
+int ExecOver(QDialog& dialog)
+{
+    const QPointer<QWidget> owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    const int result = dialog.exec();
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return result;
+}
+
 void ShowOkBox(QWidget* owner, const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, owner);
     Prepare(box, caption);
-    box.exec();
+    ExecOver(box);
 }
 
 bool AskYesNoBox(QWidget* owner, const QString& text)
@@ -55,7 +65,7 @@ bool AskYesNoBox(QWidget* owner, const QString& text)
     Prepare(box, QString());
     AnswerRequired filter;
     box.installEventFilter(&filter);
-    box.exec();
+    ExecOver(box);
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 

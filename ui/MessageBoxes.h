@@ -3,9 +3,14 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace pennantry {
+
+// Runs a modal window, then gives the window it was shown over the keyboard again: a window
+// manager may otherwise leave no window active once the modal one has gone.
+int ExecOver(QDialog& dialog);
 
 // A modal box with only an OK button over owner. An empty caption means the application's name.
 void ShowOkBox(QWidget* owner, const QString& text, const QString& caption = QString());

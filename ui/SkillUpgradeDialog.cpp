@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "DialogTemplates.h"
+#include "MessageBoxes.h"
 #include "TemplateBuilder.h"
 
 namespace pennantry {
@@ -21,7 +22,7 @@ SkillUpgradeDialog::SkillUpgradeDialog(SkillUpgradeRules& rules, QWidget* owner)
 void SkillUpgradeDialog::Run()
 {
     if (!rules_.Ended())
-        exec();
+        ExecOver(*this);
 }
 
 void SkillUpgradeDialog::EnableOkButton() { Control<QPushButton>(*this, ids::Ok)->setEnabled(true); }

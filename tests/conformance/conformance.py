@@ -2,8 +2,9 @@
 # recorded: each start's transcript of window operations, then the eighteen saved values. The
 # output is compared byte for byte with expected.txt, the same for every edition:
 #     conformance.py EDITION PROGRAM
-# EDITION is json (the machine face's words), human (keys on a pseudo-terminal) or qt (the window
-# offscreen, by clicks and keys), sim (the core alone, the commands in place of the simulator's
+# EDITION is json (the machine face's words), human (keys on a pseudo-terminal), qt (the window
+# offscreen, by clicks and keys), window (the window program on a display with a window manager, by
+# key presses and a click), sim (the core alone, the commands in place of the simulator's
 # policy; for qt and sim PROGRAM is the tests' player, which takes the commands by name) or web
 # (the page in headless Chromium, by clicks and keys, seeded through its address: PROGRAM is the page)
 # or windows (the program under Wine, by key presses and a click on a display of its own; PROGRAM is
@@ -127,19 +128,13 @@ def xdotool(*args):
     return subprocess.run(['xdotool', *args], capture_output=True, text=True).stdout.strip()
 
 
-def play_windows(program, wine, seed, saved, starts):
-    """Presses each command's key once the window it is for has the keyboard. A key is lost if its
+def play_by_keys(start, seed, starts):
+    """Plays each start of the program start(args) gives by key presses and a click on its display,
+    pressing each key once the window it is for is the newest on screen. A key is lost if its
     window goes before it arrives, so a command that closes its window (a box's answer, the About
-    box's OK, a Skill Upgrade's OK after a pick) is followed only once another window has it."""
-    # Into a file, never a pipe: the Wine services a first program starts keep its output open.
-    def run(*args):
-        with tempfile.TemporaryFile('w+') as out:
-            subprocess.run(wine + list(args), stdout=out, stderr=subprocess.DEVNULL, timeout=120)
-            out.seek(0)
-            return out.read()
-
-    def focused(allowed, gone):
-        # The newest of the program's windows on screen is the one that takes the keys.
+    box's OK, a Skill Upgrade's OK after a pick) is followed only once another window has it; a
+    window manager that leaves no window of the program's active loses every key after it."""
+    def newest(allowed, gone):
         for _ in range(600):  # half a minute and more: it only ends a hung test
             shown = [int(w) for w in xdotool('search', '--onlyvisible', '--name', '.').split()]
             window = str(max(shown)) if shown else ''
@@ -151,20 +146,13 @@ def play_windows(program, wine, seed, saved, starts):
                  + ''.join(open(record).readlines()[-12:]))
 
     with tempfile.TemporaryDirectory() as folder:
-        run('reg', 'delete', REGISTRY, '/f')
-        with open(os.path.join(folder, 'saved.reg'), 'w') as f:
-            f.write('REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Tessivar\\Pennantry]\n'
-                    + ''.join(f'"{name}"="{value}"\n' for name, value in saved.items()))
-        run('reg', 'import', 'Z:' + os.path.join(folder, 'saved.reg'))
-        out = []
-        record = os.path.join(folder, 'transcript')
+        out, record = [], os.path.join(folder, 'transcript')
         for commands in starts:
-            game = subprocess.Popen(wine + [program, '--seed', seed, '--transcript', 'Z:' + record],
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            game = start(['--seed', seed, '--transcript', record])
             gone, radio = None, {}
             for command in commands:
                 target, key = (SKILL, None) if command in LEVELS else WIN_KEYS[command]
-                window = focused([target] if target else [], gone)
+                window = newest([target] if target else [], gone)
                 gone = None
                 if command in LEVELS:
                     # The radio buttons pick as the arrows move; the first has the keyboard, unpicked.
@@ -181,9 +169,29 @@ def play_windows(program, wine, seed, saved, starts):
             if game.wait(timeout=120) != 0:
                 sys.exit(f'the program ended with status {game.returncode}')
             out += ['start'] + open(record, newline='').read().splitlines()
-        values = run('reg', 'query', REGISTRY).splitlines()
-        found = sorted(f'{w[0]}={w[2] if len(w) > 2 else ""}' for w in map(str.split, values) if len(w) > 1 and w[1] == 'REG_SZ')
-        return out + ['saved ' + line for line in found]
+        return out
+
+
+def play_windows(program, wine, seed, saved, starts):
+    """The Windows program under Wine, its saved game in the registry."""
+    # Into a file, never a pipe: the Wine services a first program starts keep its output open.
+    def run(*args):
+        with tempfile.TemporaryFile('w+') as out:
+            subprocess.run(wine + list(args), stdout=out, stderr=subprocess.DEVNULL, timeout=120)
+            out.seek(0)
+            return out.read()
+
+    with tempfile.NamedTemporaryFile('w', suffix='.reg') as f:
+        f.write('REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Tessivar\\Pennantry]\n'
+                + ''.join(f'"{name}"="{value}"\n' for name, value in saved.items()))
+        f.flush()
+        run('reg', 'delete', REGISTRY, '/f')
+        run('reg', 'import', 'Z:' + f.name)
+    out = play_by_keys(lambda args: subprocess.Popen(wine + [program] + [('Z:' + a if a.startswith('/') else a) for a in args],
+                                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL), seed, starts)
+    values = run('reg', 'query', REGISTRY).splitlines()
+    found = sorted(f'{w[0]}={w[2] if len(w) > 2 else ""}' for w in map(str.split, values) if len(w) > 1 and w[1] == 'REG_SZ')
+    return out + ['saved ' + line for line in found]
 
 
 def play_terminal(edition, program, seed, saved, starts):
@@ -193,7 +201,10 @@ def play_terminal(edition, program, seed, saved, starts):
         with open(store, 'w') as f:
             f.write('[General]\n' + ''.join(f'{k}={v}\n' for k, v in sorted(saved.items())))
         out = []
-        for commands in starts:
+        if edition == 'window':
+            env = dict(os.environ, XDG_CONFIG_HOME=config)
+            out = play_by_keys(lambda args: subprocess.Popen([program] + args, env=env), seed, starts)
+        for commands in starts if edition != 'window' else []:
             record = os.path.join(config, 'transcript')
             run_terminal(edition, program, seed, commands, config, record)
             out += ['start'] + open(record).read().splitlines()
