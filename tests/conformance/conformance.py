@@ -2,10 +2,10 @@
 # recorded: each start's transcript of window operations, then the eighteen saved values. The
 # output is compared byte for byte with expected.txt, the same for every edition:
 #     conformance.py EDITION PROGRAM
-# EDITION is json (the machine face's words), human (keys on a pseudo-terminal), qt (the window
-# offscreen, by clicks and keys), window (the window program on a display with a window manager, by
-# key presses and a click), sim (the core alone, the commands in place of the simulator's
-# policy; for qt and sim PROGRAM is the tests' player, which takes the commands by name) or web
+# EDITION is json (the machine face's words), human (keys on a pseudo-terminal), window (the window
+# program on a display with a window manager, by key presses and a click), sim (the core alone, the
+# commands in place of the simulator's policy; PROGRAM is the tests' player, which takes the
+# commands by name) or web
 # (the page in headless Chromium, by clicks and keys, seeded through its address: PROGRAM is the page)
 # or windows (the program under Wine, by key presses and a click on a display of its own; PROGRAM is
 # the program, followed by the command that runs a program under Wine).

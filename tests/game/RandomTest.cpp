@@ -24,20 +24,5 @@ TEST(ClassicRandom, PlaysTheRuntimeSequenceForEachSeedAndStartsAsIfSeededWithOne
     EXPECT_EQ(draws(4), (std::vector<int>{38, 7719, 21238, 2437}));
 }
 
-TEST(ClassicRandom, ThreeDrawsAtOnceAreTheNextThreeOfTheSameSequence)
-{
-    ClassicRandom three, one;
-    for (const std::uint32_t seed : {0u, 1u, 0x7FFFu, 0x80000000u, 0xFFFFFFFFu}) {
-        three.Seed(seed);
-        one.Seed(seed);
-        for (int blow = 0; blow < 20; ++blow) {
-            const int first = one.Rand();
-            const int second = one.Rand();
-            const int third = one.Rand();
-            ASSERT_EQ(three.RandThree(), (std::array<int, 3>{first, second, third})) << seed << " blow " << blow;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace pennantry
